@@ -1,0 +1,291 @@
+#include "Unit1.h"
+
+#include "Accelerators.h"
+#include "Fault.h"
+#include "FaultText.h"
+#include "PairingListModel.h"
+#include "RowHeightDelegate.h"
+#include "Scaling.h"
+#include "ToolTipTiming.h"
+#include "ui_Unit1.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <cstdlib>
+
+namespace {
+
+void useSubstituteFont()
+{
+    // The description names a family that Debian does not ship. DejaVu Sans Condensed at 11
+    // pixels has the same 13-pixel line and nearly the same widths, so the geometry holds.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                              QStringLiteral("DejaVu Sans Condensed"));
+}
+
+[[nodiscard]] bool isPlainEnter(const QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    constexpr auto chords = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+    return enter && (event->modifiers() & chords) == 0;
+}
+
+[[nodiscard]] bool canTakeFocus(const QWidget* widget)
+{
+    return widget->isEnabled() && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus);
+}
+
+void giveAccelerators(const QList<QAction*>& level)
+{
+    QStringList captions;
+    for (const QAction* action : level) {
+        captions.append(action->text());
+    }
+    const QStringList marked = withAccelerators(captions);
+    for (qsizetype i = 0; i < level.size(); ++i) {
+        level[i]->setText(marked[i]);
+    }
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()),
+      reportFault_([this](const QString& message) {
+          QMessageBox::critical(this, applicationTitle(), message);
+      })
+{
+    useSubstituteFont();
+    ui->setupUi(this);
+    move(property("outerPosition").toPoint());
+    scaleToScreen();
+    sizeLabelsToText();
+    assignMenuAccelerators();
+    setUpLists();
+
+    auto* timing = new ToolTipTiming(this);
+    timing->apply(ui->Button1);
+    timing->apply(ui->Button2);
+
+    ui->Edit1->installEventFilter(this);
+    connectCommands();
+    state_.setObserver(this);
+    updateScrollExtent();
+}
+
+TForm1::~TForm1()
+{
+    state_.setObserver(nullptr);
+}
+
+QString TForm1::applicationTitle()
+{
+    return QStringLiteral("Dornavel");
+}
+
+void TForm1::Button1Click()
+{
+    perform([this] {
+        state_.addPlayer();
+        ui->Edit1->setFocus();
+    });
+}
+
+void TForm1::Button2Click()
+{
+    perform([this] { state_.draw(); });
+}
+
+void TForm1::Button3Click()
+{
+    setAboutLinesVisible(false);
+}
+
+void TForm1::Button4Click()
+{
+    ui->Button1->setDefault(true);
+}
+
+void TForm1::N1Click()
+{
+    perform([this] { state_.startOver(); });
+}
+
+void TForm1::N2Click()
+{
+    setAboutLinesVisible(true);
+}
+
+void TForm1::N3Click()
+{
+    perform([this] { state_.clearRoster(); });
+}
+
+void TForm1::N4Click()
+{
+    perform([this] { state_.clearColumns(); });
+}
+
+void TForm1::N5Click()
+{
+    // Ends the process where it stands: nothing is saved, so there is nothing to close.
+    std::exit(EXIT_SUCCESS);
+}
+
+bool TForm1::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        Button4Click();
+    }
+    return QMainWindow::event(event);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    // Qt gives a default button only to dialogs; here Enter reaches this handler from every
+    // control that does not use it, and from the window itself when no control has the focus.
+    if (isPlainEnter(event) && clickForEnter()) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool TForm1::clickForEnter()
+{
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+        focused->click();
+        return true;
+    }
+    if (ui->Button1->isDefault() && canTakeFocus(ui->Button1)) {
+        ui->Button1->click();
+        return true;
+    }
+    return false;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Qt selects the entry's text when Tab or a shortcut brings the focus; the window also wants
+    // it when a command sends the focus there, so that typing replaces the last nickname.
+    if (watched == ui->Edit1 && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason) {
+        ui->Edit1->selectAll();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::appended(pairing::ListId list)
+{
+    models_[static_cast<std::size_t>(list)]->publishAppended();
+}
+
+void TForm1::cleared(pairing::ListId list)
+{
+    models_[static_cast<std::size_t>(list)]->publishCleared();
+}
+
+void TForm1::drawEnabledChanged(bool enabled)
+{
+    // Qt would pass the focus of a button being disabled on to the next control; the window
+    // takes it instead, so that Enter goes on adding the entry text.
+    if (!enabled && ui->Button2->hasFocus()) {
+        ui->Button2->clearFocus();
+    }
+    ui->Button2->setEnabled(enabled);
+}
+
+void TForm1::entryTextCleared()
+{
+    ui->Edit1->clear();
+}
+
+void TForm1::scaleToScreen()
+{
+    // Qt already maps logical pixels to device pixels by the screen's scale factor, and reports
+    // the logical density as 96 when it does. Reading the logical density therefore scales only
+    // what Qt leaves unscaled, never twice.
+    QFont windowFont = font();
+    windowFont.setPixelSize(
+        scaling::fontPixelSize(windowFont.pointSizeF(), screen()->logicalDotsPerInch()));
+    setFont(windowFont);
+
+    const int lineHeight =
+        QFontMetrics(windowFont).size(Qt::TextSingleLine, QStringLiteral("0")).height();
+    const QList<QWidget*> controls = ui->Client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        control->setGeometry(scaling::scaledToLineHeight(control->geometry(), lineHeight));
+    }
+}
+
+void TForm1::sizeLabelsToText()
+{
+    const QList<QLabel*> labels = ui->Client->findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        label->resize(label->sizeHint());
+    }
+}
+
+void TForm1::assignMenuAccelerators()
+{
+    const QList<QAction*> menus = ui->MainMenu1->actions();
+    giveAccelerators(menus);
+    for (const QAction* menu : menus) {
+        giveAccelerators(menu->menu()->actions());
+    }
+}
+
+void TForm1::setUpLists()
+{
+    const std::array<QListView*, 3> views{ui->ListBox1, ui->ListBox2, ui->ListBox3};
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        models_[i] = new PairingListModel(state_.list(static_cast<pairing::ListId>(i)), this);
+        views[i]->setModel(models_[i]);
+        views[i]->setItemDelegate(new RowHeightDelegate(views[i]));
+    }
+}
+
+void TForm1::connectCommands()
+{
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(ui->N1, &QAction::triggered, this, &TForm1::N1Click);
+    connect(ui->N2, &QAction::triggered, this, &TForm1::N2Click);
+    connect(ui->N3, &QAction::triggered, this, &TForm1::N3Click);
+    connect(ui->N4, &QAction::triggered, this, &TForm1::N4Click);
+    connect(ui->N5, &QAction::triggered, this, &TForm1::N5Click);
+    connect(ui->Edit1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { state_.setEntryText(text.toStdU16String()); });
+}
+
+void TForm1::setAboutLinesVisible(bool visible)
+{
+    for (QWidget* line : {static_cast<QWidget*>(ui->Label3), static_cast<QWidget*>(ui->Label4),
+                          static_cast<QWidget*>(ui->Label5), static_cast<QWidget*>(ui->Button3)}) {
+        line->setVisible(visible);
+    }
+    updateScrollExtent();
+}
+
+void TForm1::updateScrollExtent()
+{
+    // The scrollable extent reaches to the furthest edges of the controls that are shown.
+    const QRect shown = ui->Client->childrenRect();
+    ui->Client->resize(shown.x() + shown.width(), shown.y() + shown.height());
+}
+
+void TForm1::perform(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const std::exception& fault) {
+        try {
+            reportFault_(withFullStop(QString::fromUtf8(pairing::faultMessage(fault))));
+        } catch (...) {
+            // Memory too short even to say so: the operation has stopped, the window goes on.
+        }
+    }
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+// The program's one window. Unit1.ui describes every control, text, font, tooltip and the menu;
+// TForm1 adapts that description to the screen once, at creation, and then binds it to the
+// pairing state it owns. The three list views read the roster and the two columns in place
+// through PairingListModel; TForm1 observes the state and tells each model, and the "Распределить"
+// button, of every change. Each handler performs one operation of the state; a fault it raises is
+// reported by one message box, and the window goes on.
+
+#include "PairingObserver.h"
+#include "PairingState.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+class PairingListModel;
+class QPushButton;
+
+namespace Ui {
+class TForm1;
+}
+
+class TForm1 : public QMainWindow, private pairing::PairingObserver
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    [[nodiscard]] static QString applicationTitle();
+
+    [[nodiscard]] pairing::PairingState& state() noexcept { return state_; }
+
+    // Where faults go; by default a modal message box. Receives the text the user would read.
+    using FaultReporter = std::function<void(const QString& message)>;
+    void setFaultReporter(FaultReporter reporter) { reportFault_ = std::move(reporter); }
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N4Click();
+    [[noreturn]] void N5Click();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void appended(pairing::ListId list) override;
+    void cleared(pairing::ListId list) override;
+    void drawEnabledChanged(bool enabled) override;
+    void entryTextCleared() override;
+
+    void scaleToScreen();
+    void sizeLabelsToText();
+    void assignMenuAccelerators();
+    void setUpLists();
+    void connectCommands();
+    void setAboutLinesVisible(bool visible);
+    void updateScrollExtent();
+    [[nodiscard]] bool clickForEnter();
+    void perform(const std::function<void()>& operation);
+
+    std::unique_ptr<Ui::TForm1> ui;
+    pairing::PairingState state_;
+    std::array<PairingListModel*, 3> models_{};
+    FaultReporter reportFault_;
+};
