@@ -5,12 +5,10 @@
 #include <QApplication>
 #include <QListView>
 #include <QTest>
-
 #include <memory>
 
 // Finds a control of the window by the name it has in the window description.
-template <typename Control>
-Control* control(const QWidget& window, const char* name)
+template <typename Control> Control* control(const QWidget& window, const char* name)
 {
     auto* found = window.findChild<Control*>(QString::fromLatin1(name));
     if (found == nullptr) {

@@ -66,16 +66,15 @@ void TestHelpers::accelerators_data()
     QTest::newRow("same first letter takes the next free one")
         << QStringList{u"File"_s, u"Fast"_s, u"FA"_s}
         << QStringList{u"&File"_s, u"F&ast"_s, u"FA"_s};
-    QTest::newRow("compared in upper case") << QStringList{u"file"_s, u"File"_s}
-                                            << QStringList{u"&file"_s, u"F&ile"_s};
+    QTest::newRow("compared in upper case")
+        << QStringList{u"file"_s, u"File"_s} << QStringList{u"&file"_s, u"F&ile"_s};
     QTest::newRow("literal ampersand is escaped")
-        << QStringList{u"&&"_s, u"Salt & Pepper"_s}
-        << QStringList{u"&&&&"_s, u"&Salt && Pepper"_s};
+        << QStringList{u"&&"_s, u"Salt & Pepper"_s} << QStringList{u"&&&&"_s, u"&Salt && Pepper"_s};
     QTest::newRow("only Cyrillic gets none")
         << QStringList{u"Сначало"_s, u"Очистить список игроков"_s, u"Выход"_s}
         << QStringList{u"Сначало"_s, u"Очистить список игроков"_s, u"Выход"_s};
-    QTest::newRow("Latin after Cyrillic") << QStringList{u"Раунд X"_s}
-                                          << QStringList{u"Раунд &X"_s};
+    QTest::newRow("Latin after Cyrillic")
+        << QStringList{u"Раунд X"_s} << QStringList{u"Раунд &X"_s};
     QTest::newRow("digits count") << QStringList{u"2 players"_s, u"Round 2"_s}
                                   << QStringList{u"&2 players"_s, u"&Round 2"_s};
     QTest::newRow("letters that upper-case into ASCII do not")

@@ -70,7 +70,8 @@ void TestWindow::controlsStandWhereDescribed()
         QCOMPARE(label->height(), 13);
         QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(text), "text clipped");
         if (rect.width() > 0) {
-            QVERIFY2(qAbs(label->width() - rect.width()) <= 3, qPrintable(QString::number(label->width())));
+            QVERIFY2(qAbs(label->width() - rect.width()) <= 3,
+                     qPrintable(QString::number(label->width())));
         }
         return;
     }

@@ -1,0 +1,304 @@
+#include "WindowFixture.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using pairing::ListId;
+
+namespace {
+
+void pressEnter(const TForm1& window)
+{
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+}
+
+// Replaces the entry's text as a user does: select everything, type over it.
+void typeName(const TForm1& window, const QString& name)
+{
+    auto* entry = control<QLineEdit>(window, "Edit1");
+    QTest::mouseClick(entry, Qt::LeftButton);
+    entry->selectAll();
+    type(entry, name);
+}
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void typicalUseFromStartToPairs();
+    void enterInTheEntryAddsAgainAndKeepsTheCaret();
+    void mouseClickOnAddSelectsTheEntry();
+    void enterInAListAddsTheEntry();
+    void enterAfterADrawAddsTheEntry();
+    void enterOnAFocusedButtonClicksIt();
+    void menuCommands_data();
+    void menuCommands();
+    void menuOpensByItsAccelerator();
+    void clearColumnsOnEmptyRosterThenDraw();
+    void aboutLinesShowTwiceHideOnce();
+    void faultInADrawIsReportedAndSurvived();
+    void faultIsShownInAMessageBox();
+
+private:
+    std::unique_ptr<TForm1> window;
+    QStringList reported;
+};
+
+void TestCommands::init()
+{
+    window = openWindow();
+    QVERIFY(window);
+    reported.clear();
+    window->setFaultReporter([this](const QString& message) { reported.append(message); });
+}
+
+void TestCommands::cleanup()
+{
+    window.reset();
+}
+
+void TestCommands::typicalUseFromStartToPairs()
+{
+    auto* entry = control<QLineEdit>(*window, "Edit1");
+    auto* draw = control<QPushButton>(*window, "Button2");
+    const QStringList names{u"Котик"_s, u"NightOwl"_s, u"Мастер"_s, u"pixel"_s};
+    for (const QString& name : names) {
+        typeName(*window, name);
+        pressEnter(*window);
+        QCOMPARE(QApplication::focusWidget(), entry);
+        QCOMPARE(entry->text(), name);
+    }
+    QCOMPARE(texts(*window, "ListBox1"), names);
+    QVERIFY(draw->isEnabled());
+
+    QTest::mouseClick(draw, Qt::LeftButton);
+    QVERIFY(!draw->isEnabled());
+    const QStringList left = texts(*window, "ListBox2");
+    const QStringList right = texts(*window, "ListBox3");
+    QCOMPARE(left.size(), 2);
+    QCOMPARE(right.size(), 2);
+    QStringList dealt = left + right;
+    dealt.sort();
+    QStringList expected = names;
+    expected.sort();
+    QCOMPARE(dealt, expected);
+    QCOMPARE(texts(*window, "ListBox1"), names);
+}
+
+void TestCommands::enterInTheEntryAddsAgainAndKeepsTheCaret()
+{
+    auto* entry = control<QLineEdit>(*window, "Edit1");
+    typeName(*window, u"Twice"_s);
+    entry->setCursorPosition(2);
+    pressEnter(*window);
+    pressEnter(*window);
+    QCOMPARE(texts(*window, "ListBox1"), (QStringList{u"Twice"_s, u"Twice"_s}));
+    QVERIFY(!entry->hasSelectedText());
+    QCOMPARE(entry->cursorPosition(), 2);
+    // Keypad Enter counts; Enter with Shift, Ctrl or Alt does not.
+    QTest::keyClick(window->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(rows(*window, "ListBox1"), 3);
+}
+
+void TestCommands::mouseClickOnAddSelectsTheEntry()
+{
+    auto* entry = control<QLineEdit>(*window, "Edit1");
+    typeName(*window, u"Первый"_s);
+    QTest::mouseClick(control<QPushButton>(*window, "Button1"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), entry);
+    QCOMPARE(entry->selectedText(), u"Первый"_s);
+    type(entry, u"Второй"_s);
+    QCOMPARE(entry->text(), u"Второй"_s);
+}
+
+void TestCommands::enterInAListAddsTheEntry()
+{
+    QTRY_COMPARE(QApplication::focusWidget(), control<QWidget>(*window, "ListBox1"));
+    // Right after start the entry is empty, and an empty nickname is a player like any other.
+    pressEnter(*window);
+    QCOMPARE(texts(*window, "ListBox1"), QStringList{QString{}});
+    QVERIFY(control<QPushButton>(*window, "Button2")->isEnabled());
+
+    control<QWidget>(*window, "ListBox3")->setFocus();
+    control<QLineEdit>(*window, "Edit1")->setText(u"Z"_s);
+    pressEnter(*window);
+    QCOMPARE(texts(*window, "ListBox1"), (QStringList{QString{}, u"Z"_s}));
+}
+
+void TestCommands::enterAfterADrawAddsTheEntry()
+{
+    typeName(*window, u"A"_s);
+    pressEnter(*window);
+    QTest::mouseClick(control<QPushButton>(*window, "Button2"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+    QCOMPARE(window->focusWidget(), nullptr);
+    pressEnter(*window);
+    QCOMPARE(texts(*window, "ListBox1"), (QStringList{u"A"_s, u"A"_s}));
+}
+
+void TestCommands::enterOnAFocusedButtonClicksIt()
+{
+    typeName(*window, u"A"_s);
+    pressEnter(*window);
+    auto* draw = control<QPushButton>(*window, "Button2");
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), draw);
+    pressEnter(*window);
+    QCOMPARE(texts(*window, "ListBox2"), QStringList{u"A"_s});
+    QCOMPARE(rows(*window, "ListBox1"), 1);
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+
+    window->N2Click();
+    auto* hide = control<QPushButton>(*window, "Button3");
+    hide->setFocus();
+    pressEnter(*window);
+    QVERIFY(!hide->isVisible());
+    QCOMPARE(rows(*window, "ListBox1"), 1);
+}
+
+void TestCommands::menuCommands_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("roster");
+    QTest::addColumn<int>("dealt");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("drawEnabled");
+    QTest::newRow("start over") << u"N1"_s << 0 << 0 << QString{} << false;
+    QTest::newRow("clear roster") << u"N3"_s << 0 << 3 << u"C"_s << false;
+    QTest::newRow("clear columns") << u"N4"_s << 3 << 0 << u"C"_s << true;
+}
+
+void TestCommands::menuCommands()
+{
+    QFETCH(QString, item);
+    QFETCH(int, roster);
+    QFETCH(int, dealt);
+    QFETCH(QString, entry);
+    QFETCH(bool, drawEnabled);
+    for (const QString& name : {u"A"_s, u"B"_s, u"C"_s}) {
+        typeName(*window, name);
+        pressEnter(*window);
+    }
+    window->Button2Click();
+    window->findChild<QAction*>(item)->trigger();
+    QCOMPARE(rows(*window, "ListBox1"), roster);
+    QCOMPARE(rows(*window, "ListBox2") + rows(*window, "ListBox3"), dealt);
+    QCOMPARE(control<QLineEdit>(*window, "Edit1")->text(), entry);
+    QCOMPARE(control<QPushButton>(*window, "Button2")->isEnabled(), drawEnabled);
+}
+
+void TestCommands::menuOpensByItsAccelerator()
+{
+    window->state().setEntryText(u"X");
+    window->state().addPlayer();
+    QCOMPARE(rows(*window, "ListBox1"), 1);
+    // Alt+F opens File on its first item; one step down is "Очистить список игроков".
+    QTest::keyClick(window->windowHandle(), Qt::Key_F, Qt::AltModifier);
+    auto* file = control<QMenu>(*window, "File1");
+    QTRY_VERIFY(file->isVisible());
+    QTest::keyClick(file, Qt::Key_Down);
+    QTest::keyClick(file, Qt::Key_Return);
+    QTRY_VERIFY(!file->isVisible());
+    // Clear roster ran; the menu's own Enter did not reach the window's default button.
+    QCOMPARE(rows(*window, "ListBox1"), 0);
+    QVERIFY(!control<QPushButton>(*window, "Button2")->isEnabled());
+}
+
+void TestCommands::clearColumnsOnEmptyRosterThenDraw()
+{
+    auto* draw = control<QPushButton>(*window, "Button2");
+    window->N4Click();
+    QVERIFY(draw->isEnabled());
+    QTest::mouseClick(draw, Qt::LeftButton);
+    QVERIFY(!draw->isEnabled());
+    QCOMPARE(rows(*window, "ListBox2") + rows(*window, "ListBox3"), 0);
+    QCOMPARE(window->state().dealCounter(), 0);
+}
+
+void TestCommands::aboutLinesShowTwiceHideOnce()
+{
+    const QWidget* client = control<QWidget>(*window, "Client");
+    const int narrow = client->width();
+    window->N2Click();
+    window->N2Click();
+    for (const char* name : {"Label3", "Label4", "Label5", "Button3"}) {
+        QVERIFY2(control<QWidget>(*window, name)->isVisible(), name);
+    }
+    QVERIFY(client->width() > narrow);
+    QTest::mouseClick(control<QPushButton>(*window, "Button3"), Qt::LeftButton);
+    for (const char* name : {"Label3", "Label4", "Label5", "Button3"}) {
+        QVERIFY2(!control<QWidget>(*window, name)->isVisible(), name);
+    }
+    QCOMPARE(client->width(), narrow);
+}
+
+void TestCommands::faultInADrawIsReportedAndSurvived()
+{
+    for (const QString& name : {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s}) {
+        typeName(*window, name);
+        pressEnter(*window);
+    }
+    window->state().setCapacity(ListId::Right, 1);
+    const std::int32_t counterBefore = window->state().dealCounter();
+
+    auto* draw = control<QPushButton>(*window, "Button2");
+    QTest::mouseClick(draw, Qt::LeftButton);
+    QCOMPARE(reported, QStringList{u"Unable to insert a line."_s});
+    // Dealt: left, right, left, then the right column refused the fourth.
+    QCOMPARE(rows(*window, "ListBox2"), 2);
+    QCOMPARE(rows(*window, "ListBox3"), 1);
+    QCOMPARE(window->state().dealCounter(), counterBefore + 4);
+    QVERIFY(!draw->isEnabled());
+
+    // The window goes on working.
+    pressEnter(*window);
+    QCOMPARE(rows(*window, "ListBox1"), 6);
+    window->state().setCapacity(ListId::Roster, 6);
+    pressEnter(*window);
+    QCOMPARE(reported.size(), 2);
+    QCOMPARE(rows(*window, "ListBox1"), 6);
+    QVERIFY(draw->isEnabled());
+}
+
+void TestCommands::faultIsShownInAMessageBox()
+{
+    auto fresh = openWindow();
+    QVERIFY(fresh);
+    fresh->state().setCapacity(ListId::Roster, 0);
+
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    // The box is modal: read it and close it from inside its own event loop.
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->button(QMessageBox::Ok)->click();
+    });
+    fresh->Button1Click();
+    QCOMPARE(title, u"Dornavel"_s);
+    QCOMPARE(text, u"Unable to insert a line."_s);
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons, QMessageBox::StandardButtons{QMessageBox::Ok});
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
