@@ -21,7 +21,11 @@ PairingState::PairingState(RandomSource source) : random_(std::move(source)) {}
 void PairingState::addPlayer()
 {
     setDrawEnabled(true);
-    append(ListId::Roster, entryText_);
+    if (roster().size() >= capacity(ListId::Roster)) {
+        throw ListFull{};
+    }
+    rosterStore_->push_back(entryText_);
+    append(ListId::Roster, static_cast<std::int32_t>(rosterStore_->size() - 1));
     notifyAppended(ListId::Roster);
 }
 
@@ -74,10 +78,14 @@ void PairingState::deal()
         }
     };
     try {
+        // At most this many go to either side; reserving spares the copying of regrowth.
+        const std::size_t half = (mas.size() + 1) / 2;
+        lists_[index(ListId::Left)].reserve(leftBefore + half);
+        lists_[index(ListId::Right)].reserve(rightBefore + half);
         for (const std::int32_t player : mas) {
             DealCounter = wrappingIncrement(DealCounter);
             const bool even = DealCounter % 2 == 0;
-            append(even ? ListId::Right : ListId::Left, roster()[static_cast<std::size_t>(player)]);
+            append(even ? ListId::Right : ListId::Left, player);
         }
     } catch (...) {
         reportGrowth();
@@ -99,20 +107,23 @@ void PairingState::setDrawEnabled(bool enabled)
 
 void PairingState::clear(ListId id)
 {
-    // Assigning a fresh list gives the memory of a long roster back at once.
-    lists_[index(id)] = NicknameList{};
+    lists_[index(id)].clear();
+    if (id == ListId::Roster) {
+        // The columns may still show entries of the old store; they keep it alive.
+        rosterStore_ = std::make_shared<NicknameStore>();
+    }
     if (observer_ != nullptr) {
         observer_->cleared(id);
     }
 }
 
-void PairingState::append(ListId id, const Nickname& nickname)
+void PairingState::append(ListId id, std::int32_t rosterIndex)
 {
     NicknameList& target = lists_[index(id)];
     if (target.size() >= capacities_[index(id)]) {
         throw ListFull{};
     }
-    target.push_back(nickname);
+    target.append(rosterStore_, rosterIndex);
 }
 
 void PairingState::notifyAppended(ListId id)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NicknameList.h"
 #include "PairingObserver.h"
 #include "RandomSource.h"
 
@@ -7,15 +8,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace pairing {
-
-// A nickname exactly as typed: UTF-16 code units, unvalidated, so that nothing the entry field
-// hands over is altered on the way through.
-using Nickname = std::u16string;
-using NicknameList = std::vector<Nickname>;
 
 // The program's whole working state and the five operations the window's commands perform on it.
 // Each operation runs its steps in a fixed order and tells the observer of every change as it
@@ -64,12 +61,14 @@ private:
 
     void setDrawEnabled(bool enabled);
     void clear(ListId id);
-    void append(ListId id, const Nickname& nickname);
+    void append(ListId id, std::int32_t rosterIndex);
     void deal();
     void notifyAppended(ListId id);
 
     RandomSource random_;
     PairingObserver* observer_ = nullptr;
+    // Holds the roster's text; the roster list and the columns refer into it.
+    std::shared_ptr<NicknameStore> rosterStore_ = std::make_shared<NicknameStore>();
     std::array<NicknameList, 3> lists_;
     std::array<std::size_t, 3> capacities_{defaultCapacity, defaultCapacity, defaultCapacity};
     Nickname entryText_;

@@ -22,6 +22,16 @@ inline PairingState stateWithSeed(std::uint32_t seed)
     return PairingState{RandomSource{fixedClock(seed)}};
 }
 
+inline std::vector<std::u16string> texts(const NicknameList& list)
+{
+    std::vector<std::u16string> result;
+    result.reserve(list.size());
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        result.push_back(list[row]);
+    }
+    return result;
+}
+
 inline void addPlayers(PairingState& state, const std::vector<std::u16string>& names)
 {
     for (const auto& name : names) {
