@@ -1,0 +1,334 @@
+"""Drives the built program from outside its process, as a user would.
+
+Keys and clicks go through the X server (xdotool); what the window shows is read back over the
+accessibility bus. Run under an X server and a private D-Bus session:
+    with-x-server dbus-run-session -- /usr/bin/python3 drive_program.py PATH/TO/dornavel
+"""
+
+import ctypes
+import os
+import subprocess
+import sys
+import time
+import traceback
+
+import pyatspi
+
+PROGRAM = sys.argv[1]
+TIMEOUT = 15.0
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def until(condition, what, timeout=TIMEOUT):
+    """Polls condition until it returns something true; fails naming what was awaited."""
+    deadline = time.monotonic() + timeout
+    while True:
+        try:
+            value = condition()
+        except Exception:  # the accessibility tree may be in flux
+            value = None
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise CheckFailed(f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+def expect(actual, expected, what):
+    if actual != expected:
+        raise CheckFailed(f"{what}: expected {expected!r}, got {actual!r}")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+
+
+def key(*names):
+    xdotool("key", "--clearmodifiers", *names)
+
+
+def type_text(text, delay_ms=5):
+    xdotool("type", "--delay", str(delay_ms), "--", text)
+
+
+def send_close_request(window_id):
+    """Asks the window to close as a window manager does: a WM_DELETE_WINDOW client message."""
+    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                    ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                    ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5),
+                    ("pad", ctypes.c_long * 12)]  # an XEvent is 24 longs
+
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise CheckFailed("cannot open the X display")
+    event = ClientMessage()
+    event.type = 33  # ClientMessage
+    event.window = window_id
+    event.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.format = 32
+    event.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    event.data[1] = 0  # CurrentTime
+    x11.XSendEvent(display, window_id, 0, 0, ctypes.byref(event))
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
+
+
+class Program:
+    """One run of the program, stopped by process id whatever happens."""
+
+    def __init__(self):
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.process = subprocess.Popen([PROGRAM], env=env)
+        self.helpers = []
+        try:
+            self.app = until(self._find_application, "the program on the accessibility bus")
+            self.frame = until(lambda: self.app[0], "the window")
+            self.window_id = int(until(
+                lambda: xdotool("search", "--pid", str(self.process.pid), "--name", "^Dornavel$")
+                .split()[0], "the X window"))
+            until(lambda: self.button("Распределить") is not None, "the controls")
+        except BaseException:
+            self.stop()
+            raise
+
+    def _find_application(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.process.pid:
+                return app
+        return None
+
+    def stop(self):
+        for helper in self.helpers + [self.process]:
+            if helper.poll() is None:
+                helper.kill()
+                helper.wait()
+
+    def exit_status(self, timeout=TIMEOUT):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise CheckFailed("the program did not exit")
+
+    def find(self, predicate):
+        def search(node):
+            for child in node:
+                if child is None:
+                    continue
+                if predicate(child):
+                    return child
+                found = search(child)
+                if found is not None:
+                    return found
+            return None
+        return search(self.frame)
+
+    def button(self, name):
+        return self.find(lambda a: a.getRoleName() == "push button" and a.name == name)
+
+    def label(self, text):
+        return self.find(lambda a: a.getRoleName() == "label" and a.name == text)
+
+    def lists(self):
+        found = []
+
+        def collect(node):
+            for child in node:
+                if child is None:
+                    continue
+                if child.getRoleName() == "list":
+                    found.append(child)
+                else:
+                    collect(child)
+        collect(self.frame)
+        return found
+
+    def rows(self, index):
+        return [item.name for item in self.lists()[index]]
+
+    def entry(self):
+        return self.find(lambda a: a.getRoleName() == "text")
+
+    def entry_text(self):
+        text = self.entry().queryText()
+        return text.getText(0, text.characterCount)
+
+    def click(self, accessible):
+        x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+
+    @staticmethod
+    def has_state(accessible, state):
+        return accessible.getState().contains(state)
+
+    def enabled(self, name):
+        return self.has_state(self.button(name), pyatspi.STATE_SENSITIVE)
+
+    def showing(self, accessible):
+        return self.has_state(accessible, pyatspi.STATE_SHOWING)
+
+    def add_by_typing(self, name):
+        self.click(self.entry())
+        # xdotool types a letter outside the keyboard map by remapping a spare key, which a
+        # slow client can read after the next remap: type again, slower, when that happens.
+        for delay_ms in (5, 40, 150):
+            key("ctrl+a")
+            type_text(name, delay_ms)
+            try:
+                until(lambda: self.entry_text() == name, f"the entry to read {name!r}", 3)
+                break
+            except CheckFailed:
+                if delay_ms == 150:
+                    raise
+        before = len(self.rows(0))
+        key("Return")
+        until(lambda: len(self.rows(0)) == before + 1, f"{name!r} in the roster")
+
+    def paste(self, text):
+        clipboard = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"],
+                                     stdin=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.helpers.append(clipboard)
+        clipboard.stdin.write(text.encode())
+        clipboard.stdin.close()
+        self.click(self.entry())
+        key("ctrl+a")
+        until(lambda: (key("ctrl+v"), self.entry_text() == text)[1], "the pasted text")
+
+
+# --- the checks -------------------------------------------------------------------------------
+
+def window_opens_as_described(program):
+    expect(xdotool("getwindowname", str(program.window_id)).strip(), "Dornavel", "X title")
+    geometry = xdotool("getwindowgeometry", str(program.window_id))
+    if "Position: 258,160" not in geometry or "Geometry: 541x458" not in geometry:
+        raise CheckFailed(f"geometry: {geometry!r}")
+    expect(program.enabled("Распределить"), False, "draw enabled at start")
+    expect([program.rows(i) for i in range(3)], [[], [], []], "lists at start")
+    expect(program.entry_text(), "", "entry at start")
+    for text in ("Версия 1.0 ", "Good luck, have fun!"):
+        expect(program.showing(program.label(text)), False, f"{text!r} showing at start")
+    roster = program.lists()[0]
+    until(lambda: program.has_state(roster, pyatspi.STATE_FOCUSED), "focus in the roster")
+
+
+def typical_use_from_empty_window_to_pairs(program):
+    names = ["Alpha", "Котик", "Zed", "Ёжик"]
+    for name in names:
+        program.add_by_typing(name)
+    expect(program.rows(0), names, "roster")
+    until(lambda: program.enabled("Распределить"), "the draw to be enabled")
+    program.click(program.button("Распределить"))
+    until(lambda: len(program.rows(1)) + len(program.rows(2)) == 4, "the deal")
+    left, right = program.rows(1), program.rows(2)
+    expect((len(left), len(right)), (2, 2), "column lengths")
+    expect(sorted(left + right), sorted(names), "dealt players")
+    expect(program.enabled("Распределить"), False, "draw enabled after drawing")
+    # Enter after a draw adds the entry's text again.
+    key("Return")
+    until(lambda: program.rows(0) == names + ["Ёжик"], "Enter after the draw")
+
+
+def menu_commands_by_accelerator(program):
+    for name in ["A", "B", "C"]:
+        program.add_by_typing(name)
+    program.click(program.button("Распределить"))
+    until(lambda: len(program.rows(1)) == 2, "the deal")
+
+    key("alt+f")
+    key("Down", "Return")  # Очистить список игроков
+    until(lambda: program.rows(0) == [], "the roster cleared")
+    expect(len(program.rows(1)) + len(program.rows(2)), 3, "columns after clearing the roster")
+    expect(program.entry_text(), "C", "entry after clearing the roster")
+
+    key("alt+f")
+    key("Down", "Down", "Return")  # Очистить поля с расскиданными игроками
+    until(lambda: program.rows(1) == [] and program.rows(2) == [], "the columns cleared")
+    until(lambda: program.enabled("Распределить"), "the draw enabled on an empty roster")
+
+    key("alt+f")
+    key("Return")  # Сначало
+    until(lambda: program.entry_text() == "", "the entry emptied by starting over")
+    until(lambda: not program.enabled("Распределить"), "the draw disabled")
+
+
+def about_lines_show_and_hide(program):
+    labels = [program.label(t) for t in ("Версия 1.0 ", "Авторы: команда Dornavel",
+                                         "Good luck, have fun!")]
+    key("alt+a")
+    key("Return")
+    until(lambda: all(program.showing(l) for l in labels), "the about lines")
+    program.click(program.button("Убрать"))
+    until(lambda: not any(program.showing(l) for l in labels), "the about lines hidden")
+
+
+def long_pasted_nickname(program):
+    long_name = "Очень" + "x" * 20000 + "длинный"
+    program.paste(long_name)
+    key("Return")
+    until(lambda: program.rows(0) == [long_name], "the long nickname in the roster")
+
+
+def exit_item_ends_with_status_zero(program):
+    for name in ["P1", "P2", "P3"]:
+        program.add_by_typing(name)
+    key("alt+a")
+    key("Return")
+    until(lambda: program.showing(program.button("Убрать")), "the about lines")
+    key("alt+f")
+    key("Up", "Return")  # Выход, the last item
+    expect(program.exit_status(), 0, "exit status of Выход")
+
+
+def closing_the_window_ends_with_status_zero(program):
+    program.add_by_typing("Someone")
+    send_close_request(program.window_id)
+    expect(program.exit_status(), 0, "exit status after closing the window")
+
+
+CHECKS = [
+    window_opens_as_described,
+    typical_use_from_empty_window_to_pairs,
+    menu_commands_by_accelerator,
+    about_lines_show_and_hide,
+    long_pasted_nickname,
+    exit_item_ends_with_status_zero,
+    closing_the_window_ends_with_status_zero,
+]
+
+
+def main():
+    passed = failed = 0
+    for check in CHECKS:
+        program = None
+        try:
+            program = Program()
+            check(program)
+            passed += 1
+            print(f"PASS {check.__name__}", flush=True)
+        except Exception:
+            failed += 1
+            print(f"FAIL {check.__name__}", flush=True)
+            traceback.print_exc()
+        finally:
+            if program is not None:
+                program.stop()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
