@@ -6,6 +6,7 @@
 #include "PairingListModel.h"
 #include "RowHeightDelegate.h"
 #include "Scaling.h"
+#include "ScrollLink.h"
 #include "ToolTipTiming.h"
 #include "ui_Unit1.h"
 
@@ -62,6 +63,7 @@ TForm1::TForm1(QWidget* parent)
     move(property("outerPosition").toPoint());
     scaleToScreen();
     sizeLabelsToText();
+    nameControlsAfterTheirLabels();
     assignMenuAccelerators();
     setUpLists();
 
@@ -228,6 +230,18 @@ void TForm1::sizeLabelsToText()
     }
 }
 
+void TForm1::nameControlsAfterTheirLabels()
+{
+    // Qt names a line edit after its label for screen readers, but not an item view.
+    const QList<QLabel*> labels = ui->Client->findChildren<QLabel*>();
+    for (const QLabel* label : labels) {
+        if (QWidget* buddy = label->buddy();
+            buddy != nullptr && buddy->accessibleName().isEmpty()) {
+            buddy->setAccessibleName(label->text());
+        }
+    }
+}
+
 void TForm1::assignMenuAccelerators()
 {
     const QList<QAction*> menus = ui->MainMenu1->actions();
@@ -245,6 +259,7 @@ void TForm1::setUpLists()
         views[i]->setModel(models_[i]);
         views[i]->setItemDelegate(new RowHeightDelegate(views[i]));
     }
+    new ScrollLink(ui->ListBox2, ui->ListBox3, this);
 }
 
 void TForm1::connectCommands()

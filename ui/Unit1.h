@@ -61,6 +61,7 @@ private:
 
     void scaleToScreen();
     void sizeLabelsToText();
+    void nameControlsAfterTheirLabels();
     void assignMenuAccelerators();
     void setUpLists();
     void connectCommands();

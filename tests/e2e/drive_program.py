@@ -143,22 +143,14 @@ class Program:
     def label(self, text):
         return self.find(lambda a: a.getRoleName() == "label" and a.name == text)
 
-    def lists(self):
-        found = []
+    LISTS = ("Список игроков", "Левая колонка пар", "Правая колонка пар")
 
-        def collect(node):
-            for child in node:
-                if child is None:
-                    continue
-                if child.getRoleName() == "list":
-                    found.append(child)
-                else:
-                    collect(child)
-        collect(self.frame)
-        return found
+    def list(self, index):
+        name = self.LISTS[index]
+        return self.find(lambda a: a.getRoleName() == "list" and a.name == name)
 
     def rows(self, index):
-        return [item.name for item in self.lists()[index]]
+        return [item.name for item in self.list(index)]
 
     def entry(self):
         return self.find(lambda a: a.getRoleName() == "text")
@@ -221,8 +213,24 @@ def window_opens_as_described(program):
     expect(program.entry_text(), "", "entry at start")
     for text in ("Версия 1.0 ", "Good luck, have fun!"):
         expect(program.showing(program.label(text)), False, f"{text!r} showing at start")
-    roster = program.lists()[0]
+    roster = program.list(0)
     until(lambda: program.has_state(roster, pyatspi.STATE_FOCUSED), "focus in the roster")
+
+
+def controls_are_named_for_screen_readers(program):
+    for index in range(3):
+        if program.list(index) is None:
+            raise CheckFailed(f"no list named {program.LISTS[index]!r}")
+    expect(program.entry().name, "Ввести ник игрока", "the entry's name")
+    for name in ("Добавить игрока", "Распределить", "Убрать"):
+        if program.button(name) is None:
+            raise CheckFailed(f"no button named {name!r}")
+    # A screen reader reads the pairs row by row.
+    for name in ("Anna", "Boris"):
+        program.add_by_typing(name)
+    program.click(program.button("Распределить"))
+    until(lambda: len(program.rows(1)) == 1 and len(program.rows(2)) == 1, "one pair")
+    expect(sorted(program.rows(1) + program.rows(2)), ["Anna", "Boris"], "the pair read aloud")
 
 
 def typical_use_from_empty_window_to_pairs(program):
@@ -301,6 +309,7 @@ def closing_the_window_ends_with_status_zero(program):
 
 CHECKS = [
     window_opens_as_described,
+    controls_are_named_for_screen_readers,
     typical_use_from_empty_window_to_pairs,
     menu_commands_by_accelerator,
     about_lines_show_and_hide,

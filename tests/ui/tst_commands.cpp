@@ -5,7 +5,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 using pairing::ListId;
@@ -47,6 +49,7 @@ private slots:
     void menuOpensByItsAccelerator();
     void clearColumnsOnEmptyRosterThenDraw();
     void aboutLinesShowTwiceHideOnce();
+    void pairsStaySideBySideWhileScrolling();
     void faultInADrawIsReportedAndSurvived();
     void faultIsShownInAMessageBox();
 
@@ -243,6 +246,58 @@ void TestCommands::aboutLinesShowTwiceHideOnce()
         QVERIFY2(!control<QWidget>(*window, name)->isVisible(), name);
     }
     QCOMPARE(client->width(), narrow);
+}
+
+void TestCommands::pairsStaySideBySideWhileScrolling()
+{
+    for (int i = 0; i < 101; ++i) {
+        window->state().setEntryText(u"P" +
+                                     std::u16string(1, static_cast<char16_t>(u'0' + i % 10)));
+        window->state().addPlayer();
+    }
+    window->Button2Click();
+    auto* left = control<QListView>(*window, "ListBox2");
+    auto* right = control<QListView>(*window, "ListBox3");
+    QCOMPARE(left->model()->rowCount(), 51);
+    QCOMPARE(right->model()->rowCount(), 50);
+    const auto topRow = [](const QListView* view) { return view->indexAt(QPoint(2, 2)).row(); };
+    const auto sideBySide = [&] {
+        return left->verticalScrollBar()->value() == right->verticalScrollBar()->value() &&
+               topRow(left) == topRow(right);
+    };
+
+    // The views lay their items out later, in the event loop.
+    QTRY_VERIFY(left->verticalScrollBar()->maximum() > 0);
+    // The scroll bar, to the very end: the shorter column follows past its last row.
+    left->verticalScrollBar()->setValue(left->verticalScrollBar()->maximum());
+    QVERIFY(topRow(left) > 20);
+    QVERIFY(sideBySide());
+
+    // The wheel, on the other column.
+    const QPoint inside = right->viewport()->rect().center();
+    QWheelEvent wheel{inside,
+                      right->viewport()->mapToGlobal(inside),
+                      {},
+                      QPoint(0, 120),
+                      Qt::NoButton,
+                      Qt::NoModifier,
+                      Qt::NoScrollPhase,
+                      false};
+    QApplication::sendEvent(right->viewport(), &wheel);
+    QTRY_VERIFY(right->verticalScrollBar()->value() < right->verticalScrollBar()->maximum());
+    QVERIFY(sideBySide());
+
+    // The keyboard, in either column.
+    left->setFocus();
+    QTest::keyClick(left, Qt::Key_End);
+    QCOMPARE(topRow(right), topRow(left));
+    QVERIFY(topRow(right) > 20);
+    QVERIFY(sideBySide());
+    right->setFocus();
+    QTest::keyClick(right, Qt::Key_End);
+    QTest::keyClick(right, Qt::Key_Home);
+    QCOMPARE(topRow(left), 0);
+    QVERIFY(sideBySide());
 }
 
 void TestCommands::faultInADrawIsReportedAndSurvived()
