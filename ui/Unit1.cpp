@@ -139,9 +139,23 @@ void TForm1::N5Click()
 bool TForm1::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
+        if (!frameFitted_) {
+            fitFrameIntoOuterSize();
+        }
         Button4Click();
     }
     return QMainWindow::event(event);
+}
+
+void TForm1::fitFrameIntoOuterSize()
+{
+    // The described size is the outer one, frame included. Only a shown window learns how wide
+    // a window manager's frame is; without a window manager there is none and this does nothing.
+    frameFitted_ = true;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame != QSize(0, 0)) {
+        resize(size() - frame);
+    }
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event)

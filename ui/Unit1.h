@@ -67,6 +67,7 @@ private:
     void connectCommands();
     void setAboutLinesVisible(bool visible);
     void updateScrollExtent();
+    void fitFrameIntoOuterSize();
     [[nodiscard]] bool clickForEnter();
     void perform(const std::function<void()>& operation);
 
@@ -74,4 +75,5 @@ private:
     pairing::PairingState state_;
     std::array<PairingListModel*, 3> models_{};
     FaultReporter reportFault_;
+    bool frameFitted_ = false;
 };
