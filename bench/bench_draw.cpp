@@ -11,25 +11,25 @@ namespace {
 
 constexpr std::uint32_t fixedSeed = 20261208u;
 
-void BM_Draw(benchmark::State& state)
+template <typename Draw> void drawFromFixedSeed(benchmark::State& state, Draw draw)
 {
     const auto n = static_cast<std::int32_t>(state.range(0));
     for (auto _ : state) {
         pairing::RandomSource source;
         source.setSeed(fixedSeed);
-        benchmark::DoNotOptimize(pairing::drawPermutation(source, n));
+        benchmark::DoNotOptimize(draw(source, n));
     }
+}
+
+void BM_Draw(benchmark::State& state)
+{
+    drawFromFixedSeed(state, pairing::drawPermutation);
 }
 BENCHMARK(BM_Draw)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawLinearScan(benchmark::State& state)
 {
-    const auto n = static_cast<std::int32_t>(state.range(0));
-    for (auto _ : state) {
-        pairing::RandomSource source;
-        source.setSeed(fixedSeed);
-        benchmark::DoNotOptimize(pairing::drawPermutationLinearScan(source, n));
-    }
+    drawFromFixedSeed(state, pairing::drawPermutationLinearScan);
 }
 BENCHMARK(BM_DrawLinearScan)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 

@@ -19,7 +19,9 @@ public:
 protected:
     PairingObserver() = default;
     PairingObserver(const PairingObserver&) = default;
+    PairingObserver(PairingObserver&&) = default;
     PairingObserver& operator=(const PairingObserver&) = default;
+    PairingObserver& operator=(PairingObserver&&) = default;
 };
 
 } // namespace pairing

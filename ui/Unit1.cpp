@@ -35,7 +35,7 @@ void useSubstituteFont()
 
 [[nodiscard]] bool canTakeFocus(const QWidget* widget)
 {
-    return widget->isEnabled() && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus);
+    return widget->isEnabled() && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) != 0;
 }
 
 void giveAccelerators(const QList<QAction*>& level)

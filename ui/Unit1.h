@@ -25,6 +25,7 @@ class TForm1;
 class TForm1 : public QMainWindow, private pairing::PairingObserver
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TForm1)
 
 public:
     explicit TForm1(QWidget* parent = nullptr);

@@ -69,7 +69,7 @@ public:
     void cleared(ListId list) override { events.push_back(std::string{"cleared "} + name(list)); }
     void drawEnabledChanged(bool enabled) override
     {
-        events.push_back(enabled ? "enabled" : "disabled");
+        events.emplace_back(enabled ? "enabled" : "disabled");
     }
     void entryTextCleared() override { events.emplace_back("entry cleared"); }
 

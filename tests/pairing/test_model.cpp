@@ -23,7 +23,7 @@ enum class Op { SetEntry, AddPlayer, Draw, StartOver, ClearRoster, ClearColumns 
 
 struct Step
 {
-    Op op;
+    Op op = Op::SetEntry;
     std::u16string text{};   // SetEntry
     std::uint32_t clock = 0; // Draw: what the clock's low 32 bits read
 };
@@ -196,32 +196,20 @@ std::optional<std::pair<std::size_t, std::string>> divergence(const Scenario& sc
             completed = false;
         }
         const bool modelCompleted = model.run(step);
-        const auto differs = [&](const char* what) {
-            return std::optional<std::pair<std::size_t, std::string>>{{i, what}};
+        const std::pair<const char*, bool> agreements[] = {
+            {"fault raised", completed == modelCompleted},
+            {"roster", testing::texts(state.roster()) == model.roster},
+            {"left column", testing::texts(state.leftColumn()) == model.left},
+            {"right column", testing::texts(state.rightColumn()) == model.right},
+            {"entry text", state.entryText() == model.entry},
+            {"draw enabled", state.drawEnabled() == model.drawEnabled},
+            {"mas", state.permutation() == model.mas},
+            {"deal counter", state.dealCounter() == model.counter},
         };
-        if (completed != modelCompleted) {
-            return differs("fault raised");
-        }
-        if (testing::texts(state.roster()) != model.roster) {
-            return differs("roster");
-        }
-        if (testing::texts(state.leftColumn()) != model.left) {
-            return differs("left column");
-        }
-        if (testing::texts(state.rightColumn()) != model.right) {
-            return differs("right column");
-        }
-        if (state.entryText() != model.entry) {
-            return differs("entry text");
-        }
-        if (state.drawEnabled() != model.drawEnabled) {
-            return differs("draw enabled");
-        }
-        if (state.permutation() != model.mas) {
-            return differs("mas");
-        }
-        if (state.dealCounter() != model.counter) {
-            return differs("deal counter");
+        for (const auto& [what, agree] : agreements) {
+            if (!agree) {
+                return std::pair<std::size_t, std::string>{i, what};
+            }
         }
     }
     return std::nullopt;

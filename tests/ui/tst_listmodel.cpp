@@ -7,7 +7,6 @@
 
 using namespace Qt::StringLiterals;
 
-using pairing::ListId;
 using pairing::PairingState;
 
 namespace {
