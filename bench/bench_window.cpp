@@ -4,6 +4,8 @@
 #include "Unit1.h"
 
 #include <QApplication>
+#include <QListView>
+#include <QScrollBar>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <string>
@@ -54,6 +56,25 @@ void BM_WindowDraw(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WindowDraw)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A roster of a million players: jump the view to a new place and repaint it.
+void BM_ScrollMillionRoster(benchmark::State& state)
+{
+    TForm1 window;
+    window.show();
+    fillRoster(window.state(), 1'000'000);
+    auto* roster = window.findChild<QListView*>(QStringLiteral("ListBox1"));
+    QApplication::processEvents();
+    QScrollBar* bar = roster->verticalScrollBar();
+    int step = 0;
+    for (auto _ : state) {
+        bar->setValue(
+            static_cast<int>((static_cast<std::int64_t>(step) * 7919) % (bar->maximum() + 1)));
+        roster->viewport()->repaint();
+        ++step;
+    }
+}
+BENCHMARK(BM_ScrollMillionRoster)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
