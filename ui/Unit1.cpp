@@ -3,8 +3,8 @@
 #include "Accelerators.h"
 #include "Fault.h"
 #include "FaultText.h"
+#include "NicknameDelegate.h"
 #include "PairingListModel.h"
-#include "RowHeightDelegate.h"
 #include "Scaling.h"
 #include "ScrollLink.h"
 #include "ToolTipTiming.h"
@@ -35,7 +35,8 @@ void useSubstituteFont()
 
 [[nodiscard]] bool canTakeFocus(const QWidget* widget)
 {
-    return widget->isEnabled() && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) != 0;
+    return widget->isEnabled() && widget->isVisible() &&
+           (widget->focusPolicy() & Qt::TabFocus) != 0;
 }
 
 void giveAccelerators(const QList<QAction*>& level)
@@ -271,7 +272,7 @@ void TForm1::setUpLists()
     for (std::size_t i = 0; i < views.size(); ++i) {
         models_[i] = new PairingListModel(state_.list(static_cast<pairing::ListId>(i)), this);
         views[i]->setModel(models_[i]);
-        views[i]->setItemDelegate(new RowHeightDelegate(views[i]));
+        views[i]->setItemDelegate(new NicknameDelegate(views[i]));
     }
     new ScrollLink(ui->ListBox2, ui->ListBox3, this);
 }

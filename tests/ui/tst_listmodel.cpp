@@ -1,3 +1,4 @@
+#include "NicknameDelegate.h"
 #include "PairingListModel.h"
 #include "PairingState.h"
 
@@ -10,6 +11,12 @@ using namespace Qt::StringLiterals;
 using pairing::PairingState;
 
 namespace {
+
+class ExposedDelegate : public NicknameDelegate
+{
+public:
+    using NicknameDelegate::initStyleOption;
+};
 
 void add(PairingState& state, const std::u16string& name)
 {
@@ -27,6 +34,7 @@ private slots:
     void showsOnlyWhatWasPublished();
     void oneInsertionPerDeal();
     void textRoundTripsExactly();
+    void longNicknamesAreCutForPainting();
 };
 
 void TestListModel::showsOnlyWhatWasPublished()
@@ -83,5 +91,28 @@ void TestListModel::textRoundTripsExactly()
     QVERIFY(!model.index(0).data(Qt::EditRole).isValid());
 }
 
-QTEST_GUILESS_MAIN(TestListModel)
+void TestListModel::longNicknamesAreCutForPainting()
+{
+    PairingState state;
+    PairingListModel model{state.roster(), nullptr};
+    const qsizetype limit = NicknameDelegate::shownCharacters;
+    add(state, u"Short");
+    add(state, std::u16string(100'000, u'ж'));
+    // A character outside the basic plane straddling the cut goes whole.
+    add(state, std::u16string(static_cast<std::size_t>(limit - 1), u'a') + u"\U0001F3B2tail");
+    model.publishAppended();
+
+    const ExposedDelegate delegate;
+    const auto shown = [&](int row) {
+        QStyleOptionViewItem option;
+        delegate.initStyleOption(&option, model.index(row));
+        return option.text;
+    };
+    QCOMPARE(shown(0), u"Short"_s);
+    QCOMPARE(shown(1), QString(limit, u'ж'));
+    QCOMPARE(shown(2), QString(limit - 1, u'a'));
+    QCOMPARE(model.index(1).data().toString().size(), qsizetype{100'000});
+}
+
+QTEST_MAIN(TestListModel)
 #include "tst_listmodel.moc"
