@@ -27,7 +27,6 @@ public:
     [[nodiscard]] const Nickname& operator[](std::size_t row) const;
 
     void append(const std::shared_ptr<const NicknameStore>& store, std::int32_t index);
-    void reserve(std::size_t size) { indices_.reserve(size); }
     // Gives the memory back, not only the entries.
     void clear() noexcept;
 

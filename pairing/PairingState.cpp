@@ -21,11 +21,10 @@ PairingState::PairingState(RandomSource source) : random_(std::move(source)) {}
 void PairingState::addPlayer()
 {
     setDrawEnabled(true);
-    if (roster().size() >= capacity(ListId::Roster)) {
-        throw ListFull{};
-    }
+    ensureRoom(ListId::Roster);
     rosterStore_->push_back(entryText_);
-    append(ListId::Roster, static_cast<std::int32_t>(rosterStore_->size() - 1));
+    lists_[index(ListId::Roster)].append(rosterStore_,
+                                         static_cast<std::int32_t>(rosterStore_->size() - 1));
     notifyAppended(ListId::Roster);
 }
 
@@ -78,14 +77,12 @@ void PairingState::deal()
         }
     };
     try {
-        // At most this many go to either side; reserving spares the copying of regrowth.
-        const std::size_t half = (mas.size() + 1) / 2;
-        lists_[index(ListId::Left)].reserve(leftBefore + half);
-        lists_[index(ListId::Right)].reserve(rightBefore + half);
         for (const std::int32_t player : mas) {
             DealCounter = wrappingIncrement(DealCounter);
             const bool even = DealCounter % 2 == 0;
-            append(even ? ListId::Right : ListId::Left, player);
+            const ListId side = even ? ListId::Right : ListId::Left;
+            ensureRoom(side);
+            lists_[index(side)].append(rosterStore_, player);
         }
     } catch (...) {
         reportGrowth();
@@ -117,13 +114,11 @@ void PairingState::clear(ListId id)
     }
 }
 
-void PairingState::append(ListId id, std::int32_t rosterIndex)
+void PairingState::ensureRoom(ListId id) const
 {
-    NicknameList& target = lists_[index(id)];
-    if (target.size() >= capacities_[index(id)]) {
+    if (list(id).size() >= capacity(id)) {
         throw ListFull{};
     }
-    target.append(rosterStore_, rosterIndex);
 }
 
 void PairingState::notifyAppended(ListId id)

@@ -61,7 +61,7 @@ private:
 
     void setDrawEnabled(bool enabled);
     void clear(ListId id);
-    void append(ListId id, std::int32_t rosterIndex);
+    void ensureRoom(ListId id) const;
     void deal();
     void notifyAppended(ListId id);
 
