@@ -3,9 +3,10 @@
 // The program's one window. Unit1.ui describes every control, text, font, tooltip and the menu;
 // TForm1 adapts that description to the screen once, at creation, and then binds it to the
 // pairing state it owns. The three list views read the roster and the two columns in place
-// through PairingListModel; TForm1 observes the state and tells each model, and the "Распределить"
-// button, of every change. Each handler performs one operation of the state; a fault it raises is
-// reported by one message box, and the window goes on.
+// through PairingListModel and draw them with NicknameDelegate, and a ScrollLink keeps the two
+// columns on the same rows. TForm1 observes the state and tells each model, and the
+// "Распределить" button, of every change. Each handler performs one operation of the state; a fault
+// it raises is reported by one message box, and the window goes on.
 
 #include "PairingObserver.h"
 #include "PairingState.h"
