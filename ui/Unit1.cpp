@@ -63,8 +63,7 @@ TForm1::TForm1(QWidget* parent)
     ui->setupUi(this);
     move(property("outerPosition").toPoint());
     scaleToScreen();
-    sizeLabelsToText();
-    nameControlsAfterTheirLabels();
+    setUpLabels();
     assignMenuAccelerators();
     setUpLists();
 
@@ -78,10 +77,7 @@ TForm1::TForm1(QWidget* parent)
     updateScrollExtent();
 }
 
-TForm1::~TForm1()
-{
-    state_.setObserver(nullptr);
-}
+TForm1::~TForm1() = default;
 
 QString TForm1::applicationTitle()
 {
@@ -237,19 +233,12 @@ void TForm1::scaleToScreen()
     }
 }
 
-void TForm1::sizeLabelsToText()
+void TForm1::setUpLabels()
 {
     const QList<QLabel*> labels = ui->Client->findChildren<QLabel*>();
     for (QLabel* label : labels) {
         label->resize(label->sizeHint());
-    }
-}
-
-void TForm1::nameControlsAfterTheirLabels()
-{
-    // Qt names a line edit after its label for screen readers, but not an item view.
-    const QList<QLabel*> labels = ui->Client->findChildren<QLabel*>();
-    for (const QLabel* label : labels) {
+        // Qt names a line edit after its label for screen readers, but not an item view.
         if (QWidget* buddy = label->buddy();
             buddy != nullptr && buddy->accessibleName().isEmpty()) {
             buddy->setAccessibleName(label->text());

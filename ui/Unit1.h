@@ -62,8 +62,8 @@ private:
     void entryTextCleared() override;
 
     void scaleToScreen();
-    void sizeLabelsToText();
-    void nameControlsAfterTheirLabels();
+    // Sizes each label to its text and names its buddy after it.
+    void setUpLabels();
     void assignMenuAccelerators();
     void setUpLists();
     void connectCommands();
