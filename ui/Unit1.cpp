@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace {
 
@@ -26,11 +27,15 @@ void useSubstituteFont()
                               QStringLiteral("DejaVu Sans Condensed"));
 }
 
+[[nodiscard]] bool isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
 [[nodiscard]] bool isPlainEnter(const QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     constexpr auto chords = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-    return enter && (event->modifiers() & chords) == 0;
+    return isEnter(event) && (event->modifiers() & chords) == 0;
 }
 
 [[nodiscard]] bool canTakeFocus(const QWidget* widget)
@@ -71,7 +76,10 @@ TForm1::TForm1(QWidget* parent)
     timing->apply(ui->Button1);
     timing->apply(ui->Button2);
 
-    ui->Edit1->installEventFilter(this);
+    for (QWidget* watched :
+         std::initializer_list<QWidget*>{ui->Edit1, ui->Button1, ui->Button2, ui->Button3}) {
+        watched->installEventFilter(this);
+    }
     connectCommands();
     state_.setObserver(this);
     updateScrollExtent();
@@ -181,6 +189,14 @@ bool TForm1::clickForEnter()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    // A focused push button would take Enter with Shift, Ctrl or Alt as a click; only plain
+    // Enter counts, there as everywhere else in the window.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isEnter(key) && !isPlainEnter(key)) {
+            return true;
+        }
+    }
     // Qt selects the entry's text when Tab or a shortcut brings the focus; the window also wants
     // it when a command sends the focus there, so that typing replaces the last nickname.
     if (watched == ui->Edit1 && event->type() == QEvent::FocusIn &&
@@ -282,8 +298,8 @@ void TForm1::connectCommands()
 
 void TForm1::setAboutLinesVisible(bool visible)
 {
-    for (QWidget* line : {static_cast<QWidget*>(ui->Label3), static_cast<QWidget*>(ui->Label4),
-                          static_cast<QWidget*>(ui->Label5), static_cast<QWidget*>(ui->Button3)}) {
+    for (QWidget* line :
+         std::initializer_list<QWidget*>{ui->Label3, ui->Label4, ui->Label5, ui->Button3}) {
         line->setVisible(visible);
     }
     updateScrollExtent();
