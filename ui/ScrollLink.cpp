@@ -27,9 +27,9 @@ void ScrollLink::rangeChanged(std::size_t which, int maximum)
     for (QScrollBar* bar : bars_) {
         bar->setMaximum(shared);
     }
+    // A bar whose position the narrower range clamps reports its new value, and the other
+    // follows it from there.
     widening_ = false;
-    // A view that shrank may have clamped its position: bring the other along.
-    valueChanged(which, bars_[which]->value());
 }
 
 void ScrollLink::valueChanged(std::size_t which, int value)
