@@ -1,3 +1,4 @@
+#include "NicknameDelegate.h"
 #include "WindowFixture.h"
 
 #include <QLineEdit>
@@ -49,6 +50,11 @@ void TestInput::unusualNicknamesAreStoredAndDealtUnchanged()
     QCOMPARE(texts(*window, "ListBox1"), roster);
 
     QTest::mouseClick(control<QPushButton>(*window, "Button2"), Qt::LeftButton);
+    // The 100,000-character nickname costs no more to paint than a short one, in any list.
+    for (const char* list : {"ListBox1", "ListBox2", "ListBox3"}) {
+        QVERIFY2(qobject_cast<NicknameDelegate*>(control<QListView>(*window, list)->itemDelegate()),
+                 list);
+    }
     QStringList dealt = texts(*window, "ListBox2") + texts(*window, "ListBox3");
     QCOMPARE(dealt.size(), roster.size());
     dealt.sort();

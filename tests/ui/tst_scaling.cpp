@@ -1,10 +1,14 @@
-// Run once per scale factor (QT_SCALE_FACTOR): the window keeps its proportions, its list rows
-// and its texts, and the screenshot shows every control where the description puts it, scaled.
+// Run once per scale factor (QT_SCALE_FACTOR), and once with Qt's scaling off on a denser
+// screen: the window keeps its proportions, its list rows and its texts, and the screenshot shows
+// every control where the description puts it, scaled.
+#include "Scaling.h"
 #include "WindowFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
@@ -22,14 +26,23 @@ void TestScaling::keepsProportions()
     const auto window = openWindow();
     QVERIFY(window);
     QCOMPARE(window->devicePixelRatio(), scale);
-    // Qt scales by the factor and reports the logical density as 96, so the description's own
-    // scaling rule leaves the logical geometry as described: nothing is scaled twice.
-    QCOMPARE(window->screen()->logicalDotsPerInch(), 96.0);
+    // Where Qt scales by the screen's factor it reports 96, and the window needs nothing more.
+    // Where it leaves a denser screen to the window, the font and every control grow with the
+    // density while the window keeps its size, so the client area scrolls.
+    const double dpi = window->screen()->logicalDotsPerInch();
+    QCOMPARE(window->font().pixelSize(), qRound(11 * dpi / 96));
+    const int line = QFontMetrics(window->font()).height();
+    QCOMPARE(control<QPushButton>(*window, "Button2")->geometry(),
+             scaling::scaledToLineHeight({144, 72, 377, 41}, line));
+    QCOMPARE(window->size(), QSize(541, 458));
+    const auto* area = control<QScrollArea>(*window, "ClientArea");
+    QTRY_COMPARE(area->horizontalScrollBar()->isVisible(), line != 13);
+    QTRY_COMPARE(area->verticalScrollBar()->isVisible(), line != 13);
 
     window->state().setEntryText(u"Игрок");
     window->state().addPlayer();
     const auto* roster = control<QListView>(*window, "ListBox1");
-    QTRY_COMPARE(roster->visualRect(roster->model()->index(0, 0)).height(), 13);
+    QTRY_COMPARE(roster->visualRect(roster->model()->index(0, 0)).height(), line);
 
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
@@ -46,14 +59,19 @@ void TestScaling::keepsProportions()
     const QColor base = roster->palette().color(QPalette::Base);
     const QColor background = window->palette().color(QPalette::Window);
     QVERIFY(base != background);
+    const QRect shown{area->viewport()->mapTo(window.get(), QPoint(0, 0)),
+                      area->viewport()->size()};
     for (const char* name : {"ListBox1", "ListBox2", "ListBox3"}) {
         const auto* list = control<QListView>(*window, name);
         const QRect rect{list->mapTo(window.get(), QPoint(0, 0)), list->size()};
         const auto device = [scale](QPoint p) { return (QPointF(p) * scale).toPoint(); };
-        // Well inside the list, below its first row: the list's base colour.
-        QCOMPARE(shot.pixelColor(device(rect.center() + QPoint(0, 40))), base);
-        // Just left of it: the window's background.
-        QCOMPARE(shot.pixelColor(device(QPoint(rect.left() - 3, rect.center().y()))), background);
+        // Below the first row: inside the list its base colour, just left of it the background.
+        const QPoint inside{rect.center().x(), rect.top() + 3 * line};
+        if (!shown.contains(inside)) {
+            continue; // scrolled out of the window by a denser font
+        }
+        QCOMPARE(shot.pixelColor(device(inside)), base);
+        QCOMPARE(shot.pixelColor(device(QPoint(rect.left() - 3, inside.y()))), background);
     }
 }
 
