@@ -2,6 +2,7 @@
 #include "PairingState.h"
 #include "RecordingObserver.h"
 
+#include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
 #include <string>
