@@ -9,6 +9,8 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(TForm1::applicationTitle());
+    // The menu entry's id: a Wayland compositor finds the program's name and icon by it.
+    QApplication::setDesktopFileName(QStringLiteral("org.dornavel.Dornavel"));
     TForm1 window;
     QApplication::setWindowIcon(window.windowIcon());
     window.show();
