@@ -1,11 +1,16 @@
 """Drives the built program from outside its process, as a user would.
 
-Keys and clicks go through the X server (xdotool); what the window shows is read back over the
-accessibility bus. Run under an X server and a session bus of its own:
+Keys go in through the display server, and what the window shows is read back over the
+accessibility bus. Run under a display and a session bus of its own, on X or on Wayland:
     with-x-server /usr/bin/python3 drive_program.py PATH/TO/dornavel
+    with-wayland-compositor /usr/bin/python3 drive_program.py PATH/TO/dornavel
+On X, xdotool types and clicks. On Wayland, wtype types through a virtual keyboard and sway
+tells where the window is; nothing there can move a pointer, so buttons are reached by Tab and
+pressed with the space bar, as a keyboard user does.
 """
 
 import ctypes
+import json
 import os
 import subprocess
 import sys
@@ -42,16 +47,15 @@ def expect(actual, expected, what):
         raise CheckFailed(f"{what}: expected {expected!r}, got {actual!r}")
 
 
+DESKTOP_ID = "org.dornavel.Dornavel"  # the menu entry's id
+
+
+def run(*command, **options):
+    return subprocess.run(command, check=True, capture_output=True, text=True, **options).stdout
+
+
 def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
-
-
-def key(*names):
-    xdotool("key", "--clearmodifiers", *names)
-
-
-def type_text(text, delay_ms=5):
-    xdotool("type", "--delay", str(delay_ms), "--", text)
+    return run("xdotool", *args)
 
 
 def send_close_request(window_id):
@@ -88,6 +92,108 @@ def send_close_request(window_id):
     x11.XCloseDisplay(display)
 
 
+
+class X11:
+    name = "X11"
+
+    def __init__(self, pid):
+        self.window_id = int(until(
+            lambda: xdotool("search", "--pid", str(pid), "--name", "^Dornavel$").split()[0],
+            "the X window"))
+
+    @staticmethod
+    def key(*names):
+        xdotool("key", "--clearmodifiers", *names)
+
+    # xdotool types a letter outside the keyboard map by remapping a spare key, which a slow
+    # client can read after the next remap: type again, slower, when that happens.
+    typing_delays_ms = (5, 40, 150)
+
+    @staticmethod
+    def type_text(text, delay_ms):
+        xdotool("type", "--delay", str(delay_ms), "--", text)
+
+    def title_and_geometry(self):
+        geometry = xdotool("getwindowgeometry", str(self.window_id))
+        position = geometry.split("Position: ")[1].split()[0]
+        size = geometry.split("Geometry: ")[1].split()[0]
+        return xdotool("getwindowname", str(self.window_id)).strip(), position, size
+
+    def close(self):
+        send_close_request(self.window_id)
+
+    @staticmethod
+    def copy(text):
+        clipboard = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"],
+                                     stdin=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        clipboard.stdin.write(text.encode())
+        clipboard.stdin.close()
+        until(lambda: subprocess.run(["xclip", "-out", "-selection", "clipboard"],
+                                     capture_output=True).stdout == text.encode(),
+              "the clipboard to hold the text")
+        return clipboard
+
+
+class Wayland:
+    name = "Wayland"
+
+    def __init__(self, pid):
+        self.pid = pid
+        until(self.node, "the window in the compositor")
+
+    def node(self):
+        def search(node):
+            if node.get("pid") == self.pid:
+                return node
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                found = search(child)
+                if found is not None:
+                    return found
+            return None
+        return search(json.loads(run("swaymsg", "--raw", "--type", "get_tree")))
+
+    @staticmethod
+    def key(*names):
+        for name in names:
+            *modifiers, key_name = name.split("+")
+            command = ["wtype"]
+            for modifier in modifiers:
+                command += ["-M", modifier]
+            command += ["-k", key_name]
+            for modifier in reversed(modifiers):
+                command += ["-m", modifier]
+            run(*command)
+
+    # Once: every letter a user types must arrive.
+    typing_delays_ms = (5,)
+
+    @staticmethod
+    def type_text(text, delay_ms):
+        run("wtype", "-d", str(delay_ms), "--", text)
+
+    def app_id(self):
+        return self.node()["app_id"]
+
+    def title_and_geometry(self):
+        node = self.node()
+        # A client cannot place its window on Wayland: there is no position to compare.
+        size = f"{node['geometry']['width']}x{node['geometry']['height']}"
+        return node["name"], None, size
+
+    def close(self):
+        run("swaymsg", f"[pid={self.pid}]", "kill")
+
+    @staticmethod
+    def copy(text):
+        clipboard = subprocess.Popen(["wl-copy", "--foreground", "--", text],
+                                     stderr=subprocess.DEVNULL)
+        until(lambda: run("wl-paste", "--no-newline") == text, "the clipboard to hold the text")
+        return clipboard
+
+
+DISPLAY = Wayland if os.environ.get("WAYLAND_DISPLAY") else X11
+
+
 class Program:
     """One run of the program, stopped by process id whatever happens."""
 
@@ -97,9 +203,7 @@ class Program:
         try:
             self.app = until(self._find_application, "the program on the accessibility bus")
             self.frame = until(lambda: self.app[0], "the window")
-            self.window_id = int(until(
-                lambda: xdotool("search", "--pid", str(self.process.pid), "--name", "^Dornavel$")
-                .split()[0], "the X window"))
+            self.display = DISPLAY(self.process.pid)
             until(lambda: self.button("Распределить") is not None, "the controls")
         except BaseException:
             self.stop()
@@ -160,8 +264,23 @@ class Program:
         return text.getText(0, text.characterCount)
 
     def click(self, accessible):
-        x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+        """Clicks a control, or where no pointer can be moved, tabs to it and presses space."""
+        if isinstance(self.display, X11):
+            x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+            return
+        for _ in range(12):
+            if self.has_state(accessible, pyatspi.STATE_FOCUSED):
+                break
+            key("Tab")
+            try:
+                until(lambda: self.has_state(accessible, pyatspi.STATE_FOCUSED), "focus", 0.5)
+            except CheckFailed:
+                pass
+        if not self.has_state(accessible, pyatspi.STATE_FOCUSED):
+            raise CheckFailed(f"Tab never reached {accessible.name!r}")
+        if accessible.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+            key("space")
 
     @staticmethod
     def has_state(accessible, state):
@@ -175,30 +294,22 @@ class Program:
 
     def add_by_typing(self, name):
         self.click(self.entry())
-        # xdotool types a letter outside the keyboard map by remapping a spare key, which a
-        # slow client can read after the next remap: type again, slower, when that happens.
-        for delay_ms in (5, 40, 150):
+        delays = self.display.typing_delays_ms
+        for delay_ms in delays:
             key("ctrl+a")
-            type_text(name, delay_ms)
+            self.display.type_text(name, delay_ms)
             try:
                 until(lambda: self.entry_text() == name, f"the entry to read {name!r}", 3)
                 break
             except CheckFailed:
-                if delay_ms == 150:
+                if delay_ms == delays[-1]:
                     raise
         before = len(self.rows(0))
         key("Return")
         until(lambda: len(self.rows(0)) == before + 1, f"{name!r} in the roster")
 
     def paste(self, text):
-        clipboard = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"],
-                                     stdin=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        self.helpers.append(clipboard)
-        clipboard.stdin.write(text.encode())
-        clipboard.stdin.close()
-        until(lambda: subprocess.run(["xclip", "-out", "-selection", "clipboard"],
-                                     capture_output=True).stdout == text.encode(),
-              "the clipboard to hold the text")
+        self.helpers.append(self.display.copy(text))
         self.click(self.entry())
         key("ctrl+a")
         # Once only: the clipboard's owner may answer slowly, and a second paste would append.
@@ -206,13 +317,20 @@ class Program:
         until(lambda: self.entry_text() == text, "the pasted text")
 
 
+def key(*names):
+    DISPLAY.key(*names)
+
+
 # --- the checks -------------------------------------------------------------------------------
 
 def window_opens_as_described(program):
-    expect(xdotool("getwindowname", str(program.window_id)).strip(), "Dornavel", "X title")
-    geometry = xdotool("getwindowgeometry", str(program.window_id))
-    if "Position: 258,160" not in geometry or "Geometry: 541x458" not in geometry:
-        raise CheckFailed(f"geometry: {geometry!r}")
+    title, position, size = program.display.title_and_geometry()
+    expect(title, "Dornavel", "title")
+    expect(size, "541x458", "size")
+    if DISPLAY is X11:
+        expect(position, "258,160", "position")
+    else:
+        expect(program.display.app_id(), DESKTOP_ID, "the compositor's id of the window")
     expect(program.enabled("Распределить"), False, "draw enabled at start")
     expect([program.rows(i) for i in range(3)], [[], [], []], "lists at start")
     expect(program.entry_text(), "", "entry at start")
@@ -309,7 +427,7 @@ def exit_item_ends_with_status_zero(program):
 
 def closing_the_window_ends_with_status_zero(program):
     program.add_by_typing("Someone")
-    send_close_request(program.window_id)
+    program.display.close()
     expect(program.exit_status(), 0, "exit status after closing the window")
 
 
@@ -356,7 +474,7 @@ def main():
         finally:
             if program is not None:
                 program.stop()
-    print(f"{passed} passed, {failed} failed")
+    print(f"{DISPLAY.name}: {passed} passed, {failed} failed")
     return 1 if failed else 0
 
 

@@ -23,7 +23,9 @@ inline std::unique_ptr<TForm1> openWindow()
     auto window = std::make_unique<TForm1>();
     window->show();
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get())) {
+    // On Wayland only the compositor activates a window, when it gives it the keyboard.
+    if (!QTest::qWaitForWindowExposed(window.get()) ||
+        !QTest::qWaitFor([&window] { return window->isActiveWindow(); })) {
         return nullptr;
     }
     return window;

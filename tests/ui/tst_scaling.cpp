@@ -1,4 +1,4 @@
-// Run once per scale factor (QT_SCALE_FACTOR), and once with Qt's scaling off on a denser
+// Run once per scale factor (QT_SCALE_FACTOR, or a Wayland screen's OUTPUT_SCALE), and once with Qt's scaling off on a denser
 // screen: the window keeps its proportions, its list rows and its texts, and the screenshot shows
 // every control where the description puts it, scaled.
 #include "Scaling.h"
@@ -22,7 +22,9 @@ private slots:
 
 void TestScaling::keepsProportions()
 {
-    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble();
+    // Qt's own factor, times the one a Wayland compositor gives the screen.
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble() *
+                         qEnvironmentVariable("OUTPUT_SCALE", u"1"_s).toDouble();
     const auto window = openWindow();
     QVERIFY(window);
     QCOMPARE(window->devicePixelRatio(), scale);
