@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace {

@@ -1,5 +1,7 @@
 #include "PairingListModel.h"
 
+#include <cstddef>
+
 PairingListModel::PairingListModel(const pairing::NicknameList& list, QObject* parent)
     : QAbstractListModel(parent), list_(list)
 {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <cstddef>
 
 class QAbstractScrollArea;
 class QScrollBar;

@@ -15,7 +15,9 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdlib>
+#include <exception>
 #include <initializer_list>
+#include <string_view>
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class PairingListModel;
 class QPushButton;

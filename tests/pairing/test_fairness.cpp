@@ -5,10 +5,12 @@
 #include "RandomSource.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 

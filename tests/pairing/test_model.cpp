@@ -6,12 +6,18 @@
 #include "PairingState.h"
 #include "RecordingObserver.h"
 
+#include <array>
 #include <climits>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pairing {

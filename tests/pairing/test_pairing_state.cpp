@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

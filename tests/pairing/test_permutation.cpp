@@ -2,9 +2,12 @@
 #include "RandomSource.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace pairing {

@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace pairing {
 namespace {

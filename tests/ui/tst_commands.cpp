@@ -8,6 +8,10 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
 
 using namespace Qt::StringLiterals;
 using pairing::ListId;

@@ -3,6 +3,7 @@
 #include "Scaling.h"
 
 #include <QTest>
+#include <initializer_list>
 
 using namespace Qt::StringLiterals;
 

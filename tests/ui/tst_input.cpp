@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <initializer_list>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 

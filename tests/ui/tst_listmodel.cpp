@@ -5,6 +5,7 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstddef>
 
 using namespace Qt::StringLiterals;
 

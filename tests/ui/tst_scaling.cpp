@@ -1,6 +1,6 @@
-// Run once per scale factor (QT_SCALE_FACTOR, or a Wayland screen's OUTPUT_SCALE), and once with Qt's scaling off on a denser
-// screen: the window keeps its proportions, its list rows and its texts, and the screenshot shows
-// every control where the description puts it, scaled.
+// Run once per scale factor (QT_SCALE_FACTOR, or a Wayland screen's OUTPUT_SCALE), and once with
+// Qt's scaling off on a denser screen: the window keeps its proportions, its list rows and its
+// texts, and the screenshot shows every control where the description puts it, scaled.
 #include "Scaling.h"
 #include "WindowFixture.h"
 
@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <initializer_list>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 

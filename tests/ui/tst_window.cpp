@@ -11,6 +11,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolTip>
+#include <initializer_list>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
