@@ -269,14 +269,15 @@ class Program:
             x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
             return
+        # One Tab at a time, each awaited until the focus has moved: a busy machine must not make
+        # the walk overshoot.
+        focused = lambda: self.find(lambda a: self.has_state(a, pyatspi.STATE_FOCUSED))
         for _ in range(12):
-            if self.has_state(accessible, pyatspi.STATE_FOCUSED):
+            before = focused()
+            if before == accessible:
                 break
             key("Tab")
-            try:
-                until(lambda: self.has_state(accessible, pyatspi.STATE_FOCUSED), "focus", 0.5)
-            except CheckFailed:
-                pass
+            until(lambda: focused() not in (None, before), "the focus to move on Tab")
         if not self.has_state(accessible, pyatspi.STATE_FOCUSED):
             raise CheckFailed(f"Tab never reached {accessible.name!r}")
         if accessible.getRole() == pyatspi.ROLE_PUSH_BUTTON:
@@ -298,11 +299,13 @@ class Program:
         for delay_ms in delays:
             key("ctrl+a")
             self.display.type_text(name, delay_ms)
+            last = delay_ms == delays[-1]
             try:
-                until(lambda: self.entry_text() == name, f"the entry to read {name!r}", 3)
+                until(lambda: self.entry_text() == name, f"the entry to read {name!r}",
+                      TIMEOUT if last else 3)
                 break
             except CheckFailed:
-                if delay_ms == delays[-1]:
+                if last:
                     raise
         before = len(self.rows(0))
         key("Return")
