@@ -293,6 +293,14 @@ class Program:
     def showing(self, accessible):
         return self.has_state(accessible, pyatspi.STATE_SHOWING)
 
+    def open_menu(self, accelerator, title):
+        """Opens a menu by its accelerator and waits until it shows, as a user looks before
+        pressing on: keys sent earlier would reach the window instead."""
+        key(f"alt+{accelerator}")
+        until(lambda: self.showing(self.find(
+            lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM and a.name == title)[0]),
+            f"the {title} menu")
+
     def add_by_typing(self, name):
         self.click(self.entry())
         delays = self.display.typing_delays_ms
@@ -382,18 +390,18 @@ def menu_commands_by_accelerator(program):
     program.click(program.button("Распределить"))
     until(lambda: len(program.rows(1)) == 2, "the deal")
 
-    key("alt+f")
+    program.open_menu("f", "File")
     key("Down", "Return")  # Очистить список игроков
     until(lambda: program.rows(0) == [], "the roster cleared")
     expect(len(program.rows(1)) + len(program.rows(2)), 3, "columns after clearing the roster")
     expect(program.entry_text(), "C", "entry after clearing the roster")
 
-    key("alt+f")
+    program.open_menu("f", "File")
     key("Down", "Down", "Return")  # Очистить поля с расскиданными игроками
     until(lambda: program.rows(1) == [] and program.rows(2) == [], "the columns cleared")
     until(lambda: program.enabled("Распределить"), "the draw enabled on an empty roster")
 
-    key("alt+f")
+    program.open_menu("f", "File")
     key("Return")  # Сначало
     until(lambda: program.entry_text() == "", "the entry emptied by starting over")
     until(lambda: not program.enabled("Распределить"), "the draw disabled")
@@ -402,7 +410,7 @@ def menu_commands_by_accelerator(program):
 def about_lines_show_and_hide(program):
     labels = [program.label(t) for t in ("Версия 1.0 ", "Авторы: команда Dornavel",
                                          "Good luck, have fun!")]
-    key("alt+a")
+    program.open_menu("a", "About")
     key("Return")
     until(lambda: all(program.showing(l) for l in labels), "the about lines")
     program.click(program.button("Убрать"))
@@ -420,10 +428,10 @@ def long_pasted_nickname(program):
 def exit_item_ends_with_status_zero(program):
     for name in ["P1", "P2", "P3"]:
         program.add_by_typing(name)
-    key("alt+a")
+    program.open_menu("a", "About")
     key("Return")
     until(lambda: program.showing(program.button("Убрать")), "the about lines")
-    key("alt+f")
+    program.open_menu("f", "File")
     key("Up", "Return")  # Выход, the last item
     expect(program.exit_status(), 0, "exit status of Выход")
 
