@@ -21,7 +21,20 @@ public:
     void publishAppended();
     void publishCleared();
 
+    // Makes each row describe its pair: the same row of the partner column, or being without
+    // one, so that a screen reader reading one column can tell the pairs. The texts take the
+    // pair's number and the partner's nickname as %1 and %2.
+    void pairWith(const PairingListModel* partner, QString withPartner, QString withoutPartner);
+    // Announce that the partner column changed, and with it every row's description.
+    void publishPartnerChanged();
+
 private:
+    [[nodiscard]] QString nickname(int row) const;
+    [[nodiscard]] QString pairDescription(int row) const;
+
     const pairing::NicknameList& list_;
     int published_ = 0;
+    const PairingListModel* partner_ = nullptr;
+    QString withPartner_;
+    QString withoutPartner_;
 };

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "Accelerators.h"
+#include "Announcer.h"
 #include "Fault.h"
 #include "FaultText.h"
 #include "NicknameDelegate.h"
@@ -10,10 +11,13 @@
 #include "ToolTipTiming.h"
 #include "ui_Unit1.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QListView>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <initializer_list>
@@ -38,6 +42,17 @@ void useSubstituteFont()
 {
     constexpr auto chords = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
     return isEnter(event) && (event->modifiers() & chords) == 0;
+}
+
+// What a command says it did, as the window description words it.
+[[nodiscard]] QString announcementOf(const QObject* command)
+{
+    return command->property("announcement").toString();
+}
+
+[[nodiscard]] pairing::ListId partnerOf(pairing::ListId column)
+{
+    return column == pairing::ListId::Left ? pairing::ListId::Right : pairing::ListId::Left;
 }
 
 [[nodiscard]] bool canTakeFocus(const QWidget* widget)
@@ -79,9 +94,11 @@ TForm1::TForm1(QWidget* parent)
     timing->apply(ui->Button2);
 
     for (QWidget* watched :
-         std::initializer_list<QWidget*>{ui->Edit1, ui->Button1, ui->Button2, ui->Button3}) {
+         std::initializer_list<QWidget*>{ui->Edit1, ui->Button1, ui->Button2, ui->Button3,
+                                         ui->ListBox1, ui->ListBox2, ui->ListBox3}) {
         watched->installEventFilter(this);
     }
+    announcer_ = new Announcer(this);
     connectCommands();
     state_.setObserver(this);
     updateScrollExtent();
@@ -99,12 +116,18 @@ void TForm1::Button1Click()
     perform([this] {
         state_.addPlayer();
         ui->Edit1->setFocus();
+        announcer_->announce(announcementOf(ui->Button1)
+                                 .arg(ui->Edit1->text(),
+                                      QString::number(model(pairing::ListId::Roster)->rowCount())));
     });
 }
 
 void TForm1::Button2Click()
 {
-    perform([this] { state_.draw(); });
+    perform([this] {
+        state_.draw();
+        announceDraw();
+    });
 }
 
 void TForm1::Button3Click()
@@ -119,7 +142,10 @@ void TForm1::Button4Click()
 
 void TForm1::N1Click()
 {
-    perform([this] { state_.startOver(); });
+    perform([this] {
+        state_.startOver();
+        announcer_->announce(announcementOf(ui->N1));
+    });
 }
 
 void TForm1::N2Click()
@@ -129,12 +155,18 @@ void TForm1::N2Click()
 
 void TForm1::N3Click()
 {
-    perform([this] { state_.clearRoster(); });
+    perform([this] {
+        state_.clearRoster();
+        announcer_->announce(announcementOf(ui->N3));
+    });
 }
 
 void TForm1::N4Click()
 {
-    perform([this] { state_.clearColumns(); });
+    perform([this] {
+        state_.clearColumns();
+        announcer_->announce(announcementOf(ui->N4));
+    });
 }
 
 void TForm1::N5Click()
@@ -205,25 +237,36 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason) {
         ui->Edit1->selectAll();
     }
+    if (auto* view = qobject_cast<QListView*>(watched);
+        view != nullptr && event->type() == QEvent::FocusIn) {
+        showCurrentItemOnFocus(view);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::appended(pairing::ListId list)
 {
-    models_[static_cast<std::size_t>(list)]->publishAppended();
+    model(list)->publishAppended();
+    if (list != pairing::ListId::Roster) {
+        model(partnerOf(list))->publishPartnerChanged();
+    }
 }
 
 void TForm1::cleared(pairing::ListId list)
 {
-    models_[static_cast<std::size_t>(list)]->publishCleared();
+    model(list)->publishCleared();
+    if (list != pairing::ListId::Roster) {
+        model(partnerOf(list))->publishPartnerChanged();
+    }
 }
 
 void TForm1::drawEnabledChanged(bool enabled)
 {
     // Qt would pass the focus of a button being disabled on to the next control; the window
-    // takes it instead, so that Enter goes on adding the entry text.
+    // takes it instead, so that Enter goes on adding the entry text, and a screen reader is told
+    // where the focus went.
     if (!enabled && ui->Button2->hasFocus()) {
-        ui->Button2->clearFocus();
+        setFocus(Qt::OtherFocusReason);
     }
     ui->Button2->setEnabled(enabled);
 }
@@ -282,6 +325,10 @@ void TForm1::setUpLists()
         views[i]->setItemDelegate(new NicknameDelegate(views[i]));
     }
     new ScrollLink(ui->ListBox2, ui->ListBox3, this);
+    for (const auto column : {pairing::ListId::Left, pairing::ListId::Right}) {
+        model(column)->pairWith(model(partnerOf(column)), property("pairDescription").toString(),
+                                property("unpairedDescription").toString());
+    }
 }
 
 void TForm1::connectCommands()
@@ -312,6 +359,39 @@ void TForm1::updateScrollExtent()
     // The scrollable extent reaches to the furthest edges of the controls that are shown.
     const QRect shown = ui->Client->childrenRect();
     ui->Client->resize(shown.x() + shown.width(), shown.y() + shown.height());
+}
+
+void TForm1::announceDraw()
+{
+    const int left = model(pairing::ListId::Left)->rowCount();
+    const int right = model(pairing::ListId::Right)->rowCount();
+    announcer_->announce(announcementOf(ui->Button2)
+                             .arg(QString::number(model(pairing::ListId::Roster)->rowCount()),
+                                  QString::number(std::min(left, right)),
+                                  QString::number(std::abs(left - right))));
+}
+
+void TForm1::showCurrentItemOnFocus(QListView* view)
+{
+    // A list with no current item tells a screen reader only of itself, and arrows over a single
+    // item move nowhere; the first item becomes current, but not selected.
+    const QModelIndex first = view->model()->index(0, 0);
+    if (!view->currentIndex().isValid() && first.isValid()) {
+        view->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    }
+    // Qt tells a screen reader of the list after this event; told after that, the item is what
+    // the reader speaks.
+    QMetaObject::invokeMethod(
+        view,
+        [view] {
+            const QModelIndex current = view->currentIndex();
+            if (view->hasFocus() && current.isValid()) {
+                QAccessibleEvent event(view, QAccessible::Focus);
+                event.setChild(current.row());
+                QAccessible::updateAccessibility(&event);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TForm1::perform(const std::function<void()>& operation)

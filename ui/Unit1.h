@@ -6,18 +6,23 @@
 // through PairingListModel and draw them with NicknameDelegate, and a ScrollLink keeps the two
 // columns on the same rows. TForm1 observes the state and tells each model, and the
 // "Распределить" button, of every change. Each handler performs one operation of the state; a fault
-// it raises is reported by one message box, and the window goes on.
+// it raises is reported by one message box, and the window goes on. What a command did is also
+// told to a screen reader through the Announcer, and each row of the two columns describes its
+// pair, so that a user who cannot see the window hears what it shows.
 
 #include "PairingObserver.h"
 #include "PairingState.h"
 
 #include <QMainWindow>
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <utility>
 
+class Announcer;
 class PairingListModel;
+class QListView;
 class QPushButton;
 
 namespace Ui {
@@ -68,6 +73,12 @@ private:
     void assignMenuAccelerators();
     void setUpLists();
     void connectCommands();
+    [[nodiscard]] PairingListModel* model(pairing::ListId list) const
+    {
+        return models_[static_cast<std::size_t>(list)];
+    }
+    void announceDraw();
+    void showCurrentItemOnFocus(QListView* view);
     void setAboutLinesVisible(bool visible);
     void updateScrollExtent();
     void fitFrameIntoOuterSize();
@@ -77,6 +88,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     pairing::PairingState state_;
     std::array<PairingListModel*, 3> models_{};
+    Announcer* announcer_ = nullptr;
     FaultReporter reportFault_;
     bool frameFitted_ = false;
 };

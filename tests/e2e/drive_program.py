@@ -365,6 +365,8 @@ def controls_are_named_for_screen_readers(program):
     program.click(program.button("Распределить"))
     until(lambda: len(program.rows(1)) == 1 and len(program.rows(2)) == 1, "one pair")
     expect(sorted(program.rows(1) + program.rows(2)), ["Anna", "Boris"], "the pair read aloud")
+    left, right = program.list(1)[0], program.list(2)[0]
+    expect(left.description, f"пара 1, с {right.name}", "the pair as the left column tells it")
 
 
 def typical_use_from_empty_window_to_pairs(program):

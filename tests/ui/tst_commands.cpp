@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,7 +9,10 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -32,6 +36,51 @@ void typeName(const TForm1& window, const QString& name)
     type(entry, name);
 }
 
+// What a screen reader would be told: announcements, and where the focus went.
+struct Heard
+{
+    QStringList announcements;
+    QString focus;
+} heard;
+
+void listen(QAccessibleEvent* event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement) {
+        heard.announcements.append(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+        return;
+    }
+#endif
+    const QAccessibleInterface* iface = event->accessibleInterface();
+    if (iface == nullptr) {
+        return;
+    }
+    if (event->type() == QAccessible::ObjectShow && iface->role() == QAccessible::Notification) {
+        heard.announcements.append(iface->text(QAccessible::Name));
+    }
+    if (event->type() == QAccessible::Focus) {
+        heard.focus = iface->text(QAccessible::Name);
+    }
+}
+
+// Each row of a column describes its pair: the same row of the other column, if any.
+void checkPairDescriptions(const TForm1& window)
+{
+    const std::array<const char*, 2> columns{"ListBox2", "ListBox3"};
+    for (std::size_t side = 0; side < 2; ++side) {
+        QAccessibleInterface* list =
+            QAccessible::queryAccessibleInterface(control<QListView>(window, columns[side]));
+        const QStringList partners = texts(window, columns[1 - side]);
+        for (int row = 0; row < list->childCount(); ++row) {
+            const QString expected =
+                row < partners.size()
+                    ? u"пара %1, с %2"_s.arg(QString::number(row + 1), partners[row])
+                    : u"без пары"_s;
+            QCOMPARE(list->child(row)->text(QAccessible::Description), expected);
+        }
+    }
+}
+
 } // namespace
 
 class TestCommands : public QObject
@@ -51,6 +100,8 @@ private slots:
     void menuCommands_data();
     void menuCommands();
     void menuOpensByItsAccelerator();
+    void screenReaderHearsWhatEachCommandDid_data();
+    void screenReaderHearsWhatEachCommandDid();
     void clearColumnsOnEmptyRosterThenDraw();
     void aboutLinesShowTwiceHideOnce();
     void pairsStaySideBySideWhileScrolling_data();
@@ -73,6 +124,7 @@ void TestCommands::init()
 
 void TestCommands::cleanup()
 {
+    QAccessible::installUpdateHandler(nullptr);
     window.reset();
 }
 
@@ -151,8 +203,8 @@ void TestCommands::enterAfterADrawAddsTheEntry()
     typeName(*window, u"A"_s);
     pressEnter(*window);
     QTest::mouseClick(control<QPushButton>(*window, "Button2"), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), nullptr);
-    QCOMPARE(window->focusWidget(), nullptr);
+    // The window itself holds the focus; no control does.
+    QCOMPARE(QApplication::focusWidget(), window.get());
     pressEnter(*window);
     QCOMPARE(texts(*window, "ListBox1"), (QStringList{u"A"_s, u"A"_s}));
 }
@@ -181,7 +233,7 @@ void TestCommands::enterOnAFocusedButtonClicksIt()
     pressEnter(*window);
     QCOMPARE(texts(*window, "ListBox2"), QStringList{u"A"_s});
     QCOMPARE(rows(*window, "ListBox1"), 1);
-    QCOMPARE(QApplication::focusWidget(), nullptr);
+    QCOMPARE(QApplication::focusWidget(), window.get());
 
     window->N2Click();
     auto* hide = control<QPushButton>(*window, "Button3");
@@ -237,6 +289,52 @@ void TestCommands::menuOpensByItsAccelerator()
     // Clear roster ran; the menu's own Enter did not reach the window's default button.
     QCOMPARE(rows(*window, "ListBox1"), 0);
     QVERIFY(!control<QPushButton>(*window, "Button2")->isEnabled());
+}
+
+void TestCommands::screenReaderHearsWhatEachCommandDid_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("announcement");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("add a player") << u"Button1"_s << u"Добавлен игрок Boris. Игроков в списке: 4."_s
+                                  << u"Ввести ник игрока"_s;
+    QTest::newRow("draw") << u"Button2"_s << u"Распределено игроков: 3. Пар: 1. Без пары: 1."_s
+                          << u"Dornavel"_s;
+    QTest::newRow("start over") << u"N1"_s << u"Очищены список игроков, колонки пар и поле ввода."_s
+                                << QString{};
+    QTest::newRow("clear roster") << u"N3"_s << u"Список игроков очищен."_s << QString{};
+    QTest::newRow("clear columns") << u"N4"_s << u"Колонки пар очищены."_s << QString{};
+    // A list that takes the focus makes its first item current, and that item is spoken.
+    QTest::newRow("focus the roster") << u"ListBox1"_s << QString{} << u"A"_s;
+}
+
+void TestCommands::screenReaderHearsWhatEachCommandDid()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, announcement);
+    QFETCH(QString, focus);
+    for (const char16_t* name : {u"A", u"B", u"C"}) {
+        window->state().setEntryText(name);
+        window->state().addPlayer();
+    }
+    control<QLineEdit>(*window, "Edit1")->setText(u"Boris"_s);
+    control<QLineEdit>(*window, "Edit1")->setFocus();
+    QTRY_VERIFY(QAccessible::isActive());
+    heard = {};
+    QAccessible::installUpdateHandler(listen);
+
+    if (auto* action = window->findChild<QAction*>(command)) {
+        action->trigger();
+    } else {
+        control<QWidget>(*window, qPrintable(command))->setFocus(Qt::TabFocusReason);
+        if (command.startsWith(u"Button"_s)) {
+            pressEnter(*window);
+        }
+    }
+    QTRY_COMPARE(heard.focus, focus);
+    QCOMPARE(heard.announcements,
+             announcement.isEmpty() ? QStringList{} : QStringList{announcement});
+    checkPairDescriptions(*window);
 }
 
 void TestCommands::clearColumnsOnEmptyRosterThenDraw()
@@ -394,5 +492,17 @@ void TestCommands::faultIsShownInAMessageBox()
     QCOMPARE(buttons, QMessageBox::StandardButtons{QMessageBox::Ok});
 }
 
-QTEST_MAIN(TestCommands)
+int main(int argc, char* argv[])
+{
+    // Qt tells of its widgets' changes only while a screen reader listens. Say on the test's own
+    // session bus that one does, as Orca does when it starts.
+    if (std::system("dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus "
+                    "org.freedesktop.DBus.Properties.Set string:org.a11y.Status "
+                    "string:ScreenReaderEnabled variant:boolean:true >/dev/null") != 0) {
+        qFatal("no accessibility bus to tell that a screen reader listens");
+    }
+    QApplication application(argc, argv);
+    TestCommands test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_commands.moc"
