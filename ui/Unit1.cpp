@@ -4,8 +4,11 @@
 #include "Announcer.h"
 #include "Fault.h"
 #include "FaultText.h"
+#include "ListViewAccessible.h"
+#include "MenuAltGuard.h"
 #include "NicknameDelegate.h"
 #include "PairingListModel.h"
+#include "PushButtonAccessible.h"
 #include "Scaling.h"
 #include "ScrollLink.h"
 #include "ToolTipTiming.h"
@@ -17,6 +20,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
@@ -31,6 +35,17 @@ void useSubstituteFont()
     // pixels has the same 13-pixel line and nearly the same widths, so the geometry holds.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
                               QStringLiteral("DejaVu Sans Condensed"));
+}
+
+void useOwnAccessibleInterfaces()
+{
+    // Before any control is made: Qt keeps the first interface it hands out for a control.
+    static const bool installed = [] {
+        QAccessible::installFactory(ListViewAccessible::create);
+        QAccessible::installFactory(PushButtonAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(installed)
 }
 
 [[nodiscard]] bool isEnter(const QKeyEvent* event)
@@ -76,12 +91,13 @@ void giveAccelerators(const QList<QAction*>& level)
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()),
+    : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), announcer_(new Announcer(this)),
       reportFault_([this](const QString& message) {
           QMessageBox::critical(this, applicationTitle(), message);
       })
 {
     useSubstituteFont();
+    useOwnAccessibleInterfaces();
     ui->setupUi(this);
     move(property("outerPosition").toPoint());
     scaleToScreen();
@@ -98,7 +114,7 @@ TForm1::TForm1(QWidget* parent)
                                          ui->ListBox1, ui->ListBox2, ui->ListBox3}) {
         watched->installEventFilter(this);
     }
-    announcer_ = new Announcer(this);
+    new MenuAltGuard(this);
     connectCommands();
     state_.setObserver(this);
     updateScrollExtent();
@@ -381,17 +397,14 @@ void TForm1::showCurrentItemOnFocus(QListView* view)
     }
     // Qt tells a screen reader of the list after this event; told after that, the item is what
     // the reader speaks.
-    QMetaObject::invokeMethod(
-        view,
-        [view] {
-            const QModelIndex current = view->currentIndex();
-            if (view->hasFocus() && current.isValid()) {
-                QAccessibleEvent event(view, QAccessible::Focus);
-                event.setChild(current.row());
-                QAccessible::updateAccessibility(&event);
-            }
-        },
-        Qt::QueuedConnection);
+    QTimer::singleShot(0, view, [view] {
+        const QModelIndex current = view->currentIndex();
+        if (view->hasFocus() && current.isValid()) {
+            QAccessibleEvent event(view, QAccessible::Focus);
+            event.setChild(current.row());
+            QAccessible::updateAccessibility(&event);
+        }
+    });
 }
 
 void TForm1::perform(const std::function<void()>& operation)

@@ -1,6 +1,7 @@
 #include "ToolTipTiming.h"
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QLabel>
@@ -130,6 +131,16 @@ void TestWindow::opensEmptyWithFocusInRoster()
         QCOMPARE(rows(*window, list), 0);
     }
     QVERIFY(control<QLineEdit>(*window, "Edit1")->text().isEmpty());
+    // A screen reader names each control once, and takes no key for the default button's
+    // mnemonic: neither a help text nor an accelerator that the controls do not have.
+    QVERIFY(control<QPushButton>(*window, "Button1")->isDefault());
+    for (const char* name : {"ListBox1", "ListBox2", "ListBox3", "Button1", "Button2"}) {
+        const QAccessibleInterface* spoken =
+            QAccessible::queryAccessibleInterface(control<QWidget>(*window, name));
+        QVERIFY2(!spoken->text(QAccessible::Name).isEmpty(), name);
+        QVERIFY2(spoken->text(QAccessible::Help).isEmpty(), name);
+        QVERIFY2(spoken->text(QAccessible::Accelerator).isEmpty(), name);
+    }
     QTRY_COMPARE(QApplication::focusWidget(), control<QWidget>(*window, "ListBox1"));
 }
 
