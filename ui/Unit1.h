@@ -8,7 +8,9 @@
 // "Распределить" button, of every change. Each handler performs one operation of the state; a fault
 // it raises is reported by one message box, and the window goes on. What a command did is also
 // told to a screen reader through the Announcer, and each row of the two columns describes its
-// pair, so that a user who cannot see the window hears what it shows.
+// pair; the lists and buttons present themselves to the reader through interfaces of their own
+// (ListViewAccessible, PushButtonAccessible), and a MenuAltGuard keeps Alt+F working while a
+// reader listens, so that a user who cannot see the window hears what it shows.
 
 #include "PairingObserver.h"
 #include "PairingState.h"
