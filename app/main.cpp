@@ -1,6 +1,8 @@
+#include "DesktopEntry.h"
 #include "Unit1.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 namespace {
 
@@ -12,6 +14,16 @@ void joinAccessibilityBusEvenBeforeAScreenReader()
         !qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     }
+}
+
+// Whether ending the process may skip Qt's teardown. The program keeps nothing, so only the
+// desktop could miss it: on X the teardown hands a copied nickname to the clipboard manager, but
+// a Wayland clipboard leaves with its client in any case. There the teardown can even hang: Qt
+// 6.4's Wayland client, stopping its event threads, can wait forever for one that is blocked in
+// wl_display_read_events on a read that another thread prepared and never finished.
+[[nodiscard]] bool teardownServesNothing()
+{
+    return QGuiApplication::platformName() == QLatin1String("wayland");
 }
 
 } // namespace
@@ -28,9 +40,13 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.dornavel.Dornavel"));
     TForm1 window;
     QApplication::setWindowIcon(window.windowIcon());
+    tellDesktopEntry(window);
     window.show();
     // Without a window manager nothing else would give the new window the keyboard.
     window.activateWindow();
     QApplication::exec();
-    return 0;
+    if (teardownServesNothing()) {
+        std::exit(EXIT_SUCCESS);
+    }
+    return EXIT_SUCCESS;
 }
