@@ -1,5 +1,5 @@
-#include "DesktopEntry.h"
 #include "Unit1.h"
+#include "WindowSystem.h"
 
 #include <QApplication>
 #include <cstdlib>

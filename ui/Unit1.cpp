@@ -4,6 +4,7 @@
 #include "Announcer.h"
 #include "Fault.h"
 #include "FaultText.h"
+#include "FrameFitter.h"
 #include "ListViewAccessible.h"
 #include "MenuAltGuard.h"
 #include "NicknameDelegate.h"
@@ -99,7 +100,8 @@ TForm1::TForm1(QWidget* parent)
     useSubstituteFont();
     useOwnAccessibleInterfaces();
     ui->setupUi(this);
-    move(property("outerPosition").toPoint());
+    // The described geometry is the outer one, frame included.
+    new FrameFitter(this, QRect(property("outerPosition").toPoint(), size()));
     scaleToScreen();
     setUpLabels();
     assignMenuAccelerators();
@@ -194,23 +196,9 @@ void TForm1::N5Click()
 bool TForm1::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        if (!frameFitted_) {
-            fitFrameIntoOuterSize();
-        }
         Button4Click();
     }
     return QMainWindow::event(event);
-}
-
-void TForm1::fitFrameIntoOuterSize()
-{
-    // The described size is the outer one, frame included. Only a shown window learns how wide
-    // a window manager's frame is; without a window manager there is none and this does nothing.
-    frameFitted_ = true;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame != QSize(0, 0)) {
-        resize(size() - frame);
-    }
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event)

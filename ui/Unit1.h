@@ -83,7 +83,6 @@ private:
     void showCurrentItemOnFocus(QListView* view);
     void setAboutLinesVisible(bool visible);
     void updateScrollExtent();
-    void fitFrameIntoOuterSize();
     [[nodiscard]] bool clickForEnter();
     void perform(const std::function<void()>& operation);
 
@@ -92,5 +91,4 @@ private:
     std::array<PairingListModel*, 3> models_{};
     Announcer* announcer_ = nullptr;
     FaultReporter reportFault_;
-    bool frameFitted_ = false;
 };
