@@ -472,7 +472,7 @@ def closing_repeatedly_ends_every_time():
                     process.wait()
 
 
-CLOSES_PER_BUS = 10
+CLOSES_PER_BUS = 20
 
 CHECKS = [
     window_opens_as_described,
