@@ -2,15 +2,16 @@
 
 // The program's one window. Unit1.ui describes every control, text, font, tooltip and the menu;
 // TForm1 adapts that description to the screen once, at creation, and then binds it to the
-// pairing state it owns. The three list views read the roster and the two columns in place
-// through PairingListModel and draw them with NicknameDelegate, and a ScrollLink keeps the two
-// columns on the same rows. TForm1 observes the state and tells each model, and the
-// "Распределить" button, of every change. Each handler performs one operation of the state; a fault
-// it raises is reported by one message box, and the window goes on. What a command did is also
-// told to a screen reader through the Announcer, and each row of the two columns describes its
-// pair; the lists and buttons present themselves to the reader through interfaces of their own
-// (ListViewAccessible, PushButtonAccessible), and a MenuAltGuard keeps Alt+F working while a
-// reader listens, so that a user who cannot see the window hears what it shows.
+// pairing state it owns; a FrameFitter keeps the described outer geometry, frame included,
+// whenever the window manager says how wide the frame is. The three list views read the roster and
+// the two columns in place through PairingListModel and draw them with NicknameDelegate, and a
+// ScrollLink keeps the two columns on the same rows. TForm1 observes the state and tells each
+// model, and the "Распределить" button, of every change. Each handler performs one operation of the
+// state; a fault it raises is reported by one message box, and the window goes on. What a command
+// did is also told to a screen reader through the Announcer, and each row of the two columns
+// describes its pair; the lists and buttons present themselves to the reader through interfaces of
+// their own (ListViewAccessible, PushButtonAccessible), and a MenuAltGuard keeps Alt+F working
+// while a reader listens, so that a user who cannot see the window hears what it shows.
 
 #include "PairingObserver.h"
 #include "PairingState.h"
