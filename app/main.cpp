@@ -6,16 +6,6 @@
 
 namespace {
 
-void joinAccessibilityBusEvenBeforeAScreenReader()
-{
-    // Qt before 6.8 asks only once, at start, whether a screen reader listens, so a reader
-    // started later would never hear the program. Joining the accessibility bus always lets it.
-    if (QT_VERSION < QT_VERSION_CHECK(6, 8, 0) &&
-        !qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
-        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    }
-}
-
 // Whether ending the process may skip Qt's teardown. The program keeps nothing, so only the
 // desktop could miss it: on X the teardown hands a copied nickname to the clipboard manager, but
 // a Wayland clipboard leaves with its client in any case. There the teardown can even hang: Qt
@@ -30,7 +20,7 @@ void joinAccessibilityBusEvenBeforeAScreenReader()
 
 int main(int argc, char* argv[])
 {
-    joinAccessibilityBusEvenBeforeAScreenReader();
+    letScreenReadersStartLater();
     // The menu bar belongs in the window. Saying so before any is made also spares the
     // start-up a search of the session bus for a global menu service.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

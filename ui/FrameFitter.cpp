@@ -1,6 +1,6 @@
 #include "FrameFitter.h"
 
-#include "WindowSystem.h"
+#include "FrameExtents.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -4,7 +4,6 @@
 #include "Announcer.h"
 #include "Fault.h"
 #include "FaultText.h"
-#include "FrameFitter.h"
 #include "ListViewAccessible.h"
 #include "MenuAltGuard.h"
 #include "NicknameDelegate.h"
@@ -13,6 +12,7 @@
 #include "Scaling.h"
 #include "ScrollLink.h"
 #include "ToolTipTiming.h"
+#include "WindowSystem.h"
 #include "ui_Unit1.h"
 
 #include <QAccessible>
@@ -29,14 +29,6 @@
 #include <string_view>
 
 namespace {
-
-void useSubstituteFont()
-{
-    // The description names a family that Debian does not ship. DejaVu Sans Condensed at 11
-    // pixels has the same 13-pixel line and nearly the same widths, so the geometry holds.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                              QStringLiteral("DejaVu Sans Condensed"));
-}
 
 void useOwnAccessibleInterfaces()
 {
@@ -97,11 +89,11 @@ TForm1::TForm1(QWidget* parent)
           QMessageBox::critical(this, applicationTitle(), message);
       })
 {
-    useSubstituteFont();
+    provideDescribedFont();
     useOwnAccessibleInterfaces();
     ui->setupUi(this);
     // The described geometry is the outer one, frame included.
-    new FrameFitter(this, QRect(property("outerPosition").toPoint(), size()));
+    keepOuterGeometry(*this, QRect(property("outerPosition").toPoint(), size()));
     scaleToScreen();
     setUpLabels();
     assignMenuAccelerators();

@@ -2,8 +2,8 @@
 
 // The program's one window. Unit1.ui describes every control, text, font, tooltip and the menu;
 // TForm1 adapts that description to the screen once, at creation, and then binds it to the
-// pairing state it owns; a FrameFitter keeps the described outer geometry, frame included,
-// whenever the window manager says how wide the frame is. The three list views read the roster and
+// pairing state it owns; the window system's part (WindowSystem.h) keeps the described outer
+// geometry, frame included. The three list views read the roster and
 // the two columns in place through PairingListModel and draw them with NicknameDelegate, and a
 // ScrollLink keeps the two columns on the same rows. TForm1 observes the state and tells each
 // model, and the "Распределить" button, of every change. Each handler performs one operation of the

@@ -1,32 +1,23 @@
 #pragma once
 
-#include <QMargins>
-#include <functional>
+#include <QRect>
 
-class QObject;
 class QWidget;
 
-// What a top-level window needs from the desktop's window system beyond what Qt asks of it.
-// The build picks the file for the platform; where a platform needs nothing, it does nothing.
+// What the program needs from the platform's window system beyond what Qt asks of it. The build
+// picks the file for the platform; where a platform needs nothing, it does nothing.
+
+// Lets a screen reader started after the program hear it. Call before the application is made.
+void letScreenReadersStartLater();
 
 // Tells the desktop which menu entry the window belongs to, so that task bars and docks show the
-// entry's name and icon for it. On Wayland Qt already sends the entry's id
-// (QGuiApplication::desktopFileName) as the window's app id; on X the desktops read it from
-// window properties that Qt does not set. Call before the window is first shown.
+// entry's name and icon for it. Call before the window is first shown.
 void tellDesktopEntry(QWidget& window);
 
-// Whether a program can place its own windows on the screen; Wayland leaves that to the compositor.
-[[nodiscard]] bool programPlacesWindows();
+// Lets the family the window is described with stand for a font the system has, where the system
+// lacks it. Call before the window is made.
+void provideDescribedFont();
 
-// Asks the window manager, before the window is first shown, how wide a frame it will draw, and
-// waits a moment for the answer, so that the frame can be fitted before the first frame is seen.
-void askFrameExtents(QWidget& window);
-
-// How wide the frame around the window is, as the window system last said; zero when there is
-// none or nothing has been said yet.
-[[nodiscard]] QMargins frameExtents(QWidget& window);
-
-// Calls changed, from the event loop, whenever the window manager says anew how wide the frame
-// is. Qt passes such news on to the window only with the next move or resize, and a window
-// manager may send none after it.
-void followFrameExtents(QWidget& window, QObject* context, std::function<void()> changed);
+// Keeps the window's outer rectangle, frame included, at the described one from the first frame
+// shown until the user moves or resizes it. Call before the window is first shown.
+void keepOuterGeometry(QWidget& window, QRect outer);

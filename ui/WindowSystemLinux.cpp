@@ -1,8 +1,11 @@
+#include "FrameExtents.h"
+#include "FrameFitter.h"
 #include "WindowSystem.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QDeadlineTimer>
+#include <QFont>
 #include <QGuiApplication>
 #include <QThread>
 #include <QTimer>
@@ -127,6 +130,18 @@ bool programPlacesWindows()
     return x11Connection() != nullptr;
 }
 
+void letScreenReadersStartLater()
+{
+    // Qt before 6.8 asks only once, at start, whether a screen reader listens, so a reader
+    // started later would never hear the program. Joining the accessibility bus always lets it.
+    if (QT_VERSION < QT_VERSION_CHECK(6, 8, 0) &&
+        !qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    }
+}
+
+// On Wayland Qt already sends the entry's id (QGuiApplication::desktopFileName) as the window's
+// app id; on X the desktops read it from window properties that Qt does not set.
 void tellDesktopEntry(QWidget& window)
 {
     xcb_connection_t* connection = x11Connection();
@@ -189,4 +204,17 @@ void followFrameExtents(QWidget& window, QObject* context, std::function<void()>
     }
     new FrameExtentsWatch(handle(window), atom(connection, "_NET_FRAME_EXTENTS"), context,
                           std::move(changed));
+}
+
+void provideDescribedFont()
+{
+    // The description names a family that Debian does not ship. DejaVu Sans Condensed at 11
+    // pixels has the same 13-pixel line and nearly the same widths, so the geometry holds.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                              QStringLiteral("DejaVu Sans Condensed"));
+}
+
+void keepOuterGeometry(QWidget& window, QRect outer)
+{
+    new FrameFitter(&window, outer);
 }
