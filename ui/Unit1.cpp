@@ -16,10 +16,12 @@
 #include "ui_Unit1.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMessageBox>
+#include <QPalette>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -39,6 +41,15 @@ void useOwnAccessibleInterfaces()
         return true;
     }();
     Q_UNUSED(installed)
+}
+
+// The window is painted in the system colour of menu bars. Windows gives menu bars a palette of
+// their own; where a platform gives none, it is the window colour anyway.
+void paintInMenuBarColour(QWidget& window)
+{
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, QApplication::palette("QMenuBar").color(QPalette::Window));
+    window.setPalette(palette);
 }
 
 [[nodiscard]] bool isEnter(const QKeyEvent* event)
@@ -92,6 +103,7 @@ TForm1::TForm1(QWidget* parent)
     provideDescribedFont();
     useOwnAccessibleInterfaces();
     ui->setupUi(this);
+    paintInMenuBarColour(*this);
     // The described geometry is the outer one, frame included.
     keepOuterGeometry(*this, QRect(property("outerPosition").toPoint(), size()));
     scaleToScreen();
