@@ -21,3 +21,6 @@ void provideDescribedFont();
 // Keeps the window's outer rectangle, frame included, at the described one from the first frame
 // shown until the user moves or resizes it. Call before the window is first shown.
 void keepOuterGeometry(QWidget& window, QRect outer);
+
+// The window's outer rectangle, frame included, as the window system places it.
+[[nodiscard]] QRect outerGeometry(QWidget& window);

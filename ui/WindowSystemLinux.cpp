@@ -218,3 +218,8 @@ void keepOuterGeometry(QWidget& window, QRect outer)
 {
     new FrameFitter(&window, outer);
 }
+
+QRect outerGeometry(QWidget& window)
+{
+    return window.frameGeometry();
+}

@@ -2,7 +2,36 @@
 
 #include <QMargins>
 #include <QWidget>
-#include <QWindow>
+#include <windows.h>
+
+namespace {
+
+[[nodiscard]] HWND handle(QWidget& window)
+{
+    return reinterpret_cast<HWND>(window.winId());
+}
+
+// Windows places and sizes a window by its window rectangle, frame included, in device pixels;
+// Qt by its client area, in pixels of its own.
+[[nodiscard]] QRect fromDevicePixels(const RECT& rect, qreal ratio)
+{
+    return QRect(QPoint(qRound(rect.left / ratio), qRound(rect.top / ratio)),
+                 QPoint(qRound(rect.right / ratio) - 1, qRound(rect.bottom / ratio) - 1));
+}
+
+// The frame Windows draws around a window of this style; known as soon as the window is made.
+[[nodiscard]] QMargins frameAround(QWidget& window)
+{
+    RECT frame{};
+    AdjustWindowRectExForDpi(
+        &frame, static_cast<DWORD>(GetWindowLongPtrW(handle(window), GWL_STYLE)), FALSE,
+        static_cast<DWORD>(GetWindowLongPtrW(handle(window), GWL_EXSTYLE)),
+        GetDpiForWindow(handle(window)));
+    const QRect client = fromDevicePixels(frame, window.devicePixelRatioF());
+    return {-client.left(), -client.top(), client.right() + 1, client.bottom() + 1};
+}
+
+} // namespace
 
 // Windows asks the program for its accessible objects whenever a screen reader starts.
 void letScreenReadersStartLater() {}
@@ -15,10 +44,13 @@ void provideDescribedFont() {}
 
 void keepOuterGeometry(QWidget& window, QRect outer)
 {
-    // Windows sizes the frame when the native window is made, so making it now tells the frame
-    // before the first frame is shown; it changes only with the user's doing.
-    window.winId();
-    const QMargins frame = window.windowHandle()->frameMargins();
-    window.setGeometry(
-        QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), outer.size().shrunkBy(frame)));
+    // The frame changes only with the user's doing, so one fit before the window shows holds.
+    window.setGeometry(outer - frameAround(window));
+}
+
+QRect outerGeometry(QWidget& window)
+{
+    RECT rect{};
+    GetWindowRect(handle(window), &rect);
+    return fromDevicePixels(rect, window.devicePixelRatioF());
 }

@@ -3,6 +3,7 @@
 // texts, and the screenshot shows every control where the description puts it, scaled.
 #include "Scaling.h"
 #include "WindowFixture.h"
+#include "WindowSystem.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +39,7 @@ void TestScaling::keepsProportions()
     const int line = QFontMetrics(window->font()).height();
     QCOMPARE(control<QPushButton>(*window, "Button2")->geometry(),
              scaling::scaledToLineHeight({144, 72, 377, 41}, line));
-    QCOMPARE(window->size(), QSize(541, 458));
+    QCOMPARE(outerGeometry(*window).size(), QSize(541, 458));
     const auto* area = control<QScrollArea>(*window, "ClientArea");
     QTRY_COMPARE(area->horizontalScrollBar()->isVisible(), line != 13);
     QTRY_COMPARE(area->verticalScrollBar()->isVisible(), line != 13);
