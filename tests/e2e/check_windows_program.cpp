@@ -1,0 +1,160 @@
+// Starts the real program as a Windows user does and checks what they meet: the window titled
+// "Dornavel" at the described outer place and size, typed keys reaching it, and each way out
+// ending it with status 0. Run in Wine's virtual desktop:
+//     with-x-server with-wine check_windows_program.exe PATH\TO\dornavel.exe
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <windows.h>
+
+namespace {
+
+int failures = 0;
+
+void expect(bool ok, const char* what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "check_windows_program: %s\n", what);
+        ++failures;
+    }
+}
+
+void press(std::initializer_list<WORD> chord)
+{
+    for (const bool up : {false, true}) {
+        for (const WORD key : chord) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            SendInput(1, &input, sizeof input);
+        }
+    }
+    Sleep(100);
+}
+
+void type(const std::wstring& text)
+{
+    for (const wchar_t character : text) {
+        for (const DWORD flags : {KEYEVENTF_UNICODE, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = character;
+            input.ki.dwFlags = flags;
+            SendInput(1, &input, sizeof input);
+        }
+    }
+    Sleep(100);
+}
+
+void click(HWND window, POINT at)
+{
+    ClientToScreen(window, &at);
+    SetCursorPos(at.x, at.y);
+    for (const DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        SendInput(1, &input, sizeof input);
+    }
+    Sleep(100);
+}
+
+[[nodiscard]] std::wstring clipboardText()
+{
+    std::wstring text;
+    if (OpenClipboard(nullptr) != 0) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+class Program
+{
+public:
+    explicit Program(const wchar_t* path)
+    {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = L"\"" + std::wstring(path) + L"\"";
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &process_) == 0) {
+            return;
+        }
+        for (int tries = 0; tries < 300 && window_ == nullptr; ++tries) {
+            Sleep(100);
+            HWND found = FindWindowW(nullptr, L"Dornavel");
+            if (found != nullptr && IsWindowVisible(found) != 0) {
+                window_ = found;
+            }
+        }
+        SetForegroundWindow(window_);
+        Sleep(300);
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program()
+    {
+        if (process_.hProcess != nullptr) {
+            TerminateProcess(process_.hProcess, 1);
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+        }
+    }
+
+    [[nodiscard]] HWND window() const { return window_; }
+
+    [[nodiscard]] bool endsWithSuccess() const
+    {
+        DWORD status = 1;
+        return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0 &&
+               GetExitCodeProcess(process_.hProcess, &status) != 0 && status == 0;
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+} // namespace
+
+int wmain(int argc, wchar_t* argv[])
+{
+    if (argc != 2) {
+        std::fputs("usage: check_windows_program PATH\\TO\\dornavel.exe\n", stderr);
+        return 2;
+    }
+    {
+        const Program program(argv[1]);
+        expect(program.window() != nullptr, "no visible window titled Dornavel");
+        RECT outer{};
+        GetWindowRect(program.window(), &outer);
+        std::fprintf(stderr, "check_windows_program: outer rectangle %ld,%ld %ldx%ld\n", outer.left,
+                     outer.top, outer.right - outer.left, outer.bottom - outer.top);
+        expect(outer.left == 258 && outer.top == 160 && outer.right - outer.left == 541 &&
+                   outer.bottom - outer.top == 458,
+               "the outer rectangle is not 258,160 541x458");
+
+        // The entry, below the menu bar; typed there and copied back.
+        click(program.window(), {136, 62});
+        type(L"Anna");
+        press({VK_CONTROL, 'A'});
+        press({VK_CONTROL, 'C'});
+        expect(clipboardText() == L"Anna", "typed text did not reach the entry");
+
+        PostMessageW(program.window(), WM_CLOSE, 0, 0);
+        expect(program.endsWithSuccess(), "closing the window did not end it with status 0");
+    }
+    {
+        const Program program(argv[1]);
+        press({VK_MENU, 'F'});
+        press({VK_UP});
+        press({VK_RETURN});
+        expect(program.endsWithSuccess(), "File, Выход did not end it with status 0");
+    }
+    return failures == 0 ? 0 : 1;
+}
