@@ -306,7 +306,8 @@ void TForm1::setUpLabels()
 {
     const QList<QLabel*> labels = ui->Client->findChildren<QLabel*>();
     for (QLabel* label : labels) {
-        label->resize(label->sizeHint());
+        // One line of the font high: a label's size hint adds the font's external leading.
+        label->resize(label->sizeHint().width(), label->fontMetrics().height());
         // Qt names a line edit after its label for screen readers, but not an item view.
         if (QWidget* buddy = label->buddy();
             buddy != nullptr && buddy->accessibleName().isEmpty()) {
