@@ -1,6 +1,7 @@
 // Writes a PNG of the window as a user sees it after a short session: a roster typed in and one
 // draw. Used for the README's picture: run it under Xvfb, with QT_SCALE_FACTOR for other scales.
 #include "Unit1.h"
+#include "WindowSystem.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -34,7 +35,7 @@ int main(int argc, char* argv[])
     window.Button2Click();
     QTest::qWait(50);
     // From the screen, so that a frame drawn around the window is in the picture too.
-    const QRect frame = window.frameGeometry();
+    const QRect frame = outerGeometry(window);
     const QPixmap shot =
         window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

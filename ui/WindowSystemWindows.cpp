@@ -31,6 +31,17 @@ namespace {
     return {-client.left(), -client.top(), client.right() + 1, client.bottom() + 1};
 }
 
+// Qt lists fonts through DirectWrite from 6.8 on, and DirectWrite leaves out bitmap fonts such
+// as the described "MS Sans Serif"; GDI lists them. Qt takes the choice from its platform
+// options when the application is made, so it is made before main: every program that shows
+// the window gets it, tests included.
+const bool fontsThroughGdi = [] {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "windows:nodirectwrite");
+    }
+    return true;
+}();
+
 } // namespace
 
 // Windows asks the program for its accessible objects whenever a screen reader starts.

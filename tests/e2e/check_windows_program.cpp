@@ -144,7 +144,9 @@ int wmain(int argc, wchar_t* argv[])
         type(L"Anna");
         press({VK_CONTROL, 'A'});
         press({VK_CONTROL, 'C'});
-        expect(clipboardText() == L"Anna", "typed text did not reach the entry");
+        const std::wstring copied = clipboardText();
+        std::fprintf(stderr, "check_windows_program: copied back '%ls'\n", copied.c_str());
+        expect(copied == L"Anna", "typed text did not reach the entry");
 
         PostMessageW(program.window(), WM_CLOSE, 0, 0);
         expect(program.endsWithSuccess(), "closing the window did not end it with status 0");
