@@ -18,8 +18,6 @@ foreach(feature
         # Image and text formats nothing here reads or writes.
         jpeg gif ico imageformat_bmp imageformat_ppm imageformat_xbm
         textodfwriter textmarkdownreader textmarkdownwriter
-        # Drawing through GDI and DirectWrite, not Direct2D.
-        direct2d
         # Built by the host's Qt already.
         qmake)
     set(FEATURE_${feature} OFF CACHE BOOL "")
@@ -27,9 +25,10 @@ endforeach()
 
 # The program lists its fonts through GDI, which also knows the bitmap fonts, "MS Sans Serif"
 # among them, that DirectWrite leaves out. Qt before 6.8 would build its DirectWrite 3 font
-# database on FreeType, and neither is needed; from 6.8 on that database is Qt's own default and
-# stays, as Qt builds only with it.
+# database on FreeType, and draws without Direct2D, so all three stay out; from 6.8 on that
+# database is Qt's own default and needs Direct2D's font loader, and Qt builds only with them.
 if(QT_SOURCE_VERSION VERSION_LESS 6.8)
     set(FEATURE_directwrite3 OFF CACHE BOOL "")
     set(FEATURE_freetype OFF CACHE BOOL "")
+    set(FEATURE_direct2d OFF CACHE BOOL "")
 endif()
