@@ -19,15 +19,21 @@ void expect(bool ok, const char* what)
     }
 }
 
+void sendKey(WORD key, wchar_t character, DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = character;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
 void press(std::initializer_list<WORD> chord)
 {
-    for (const bool up : {false, true}) {
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
         for (const WORD key : chord) {
-            INPUT input{};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = key;
-            input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-            SendInput(1, &input, sizeof input);
+            sendKey(key, 0, flags);
         }
     }
     Sleep(100);
@@ -37,11 +43,7 @@ void type(const std::wstring& text)
 {
     for (const wchar_t character : text) {
         for (const DWORD flags : {KEYEVENTF_UNICODE, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}) {
-            INPUT input{};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wScan = character;
-            input.ki.dwFlags = flags;
-            SendInput(1, &input, sizeof input);
+            sendKey(0, character, flags);
         }
     }
     Sleep(100);
