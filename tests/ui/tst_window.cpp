@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRawFont>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolTip>
@@ -70,6 +71,8 @@ void TestWindow::controlsStandWhereDescribed()
     QCOMPARE(QFontInfo(widget->font()).family(), QFontDatabase::hasFamily(u"MS Sans Serif"_s)
                                                      ? u"MS Sans Serif"_s
                                                      : u"DejaVu Sans Condensed"_s);
+    // Russian text in that font too, not in a fallback.
+    QVERIFY(QRawFont::fromFont(widget->font(), QFontDatabase::Cyrillic).supportsCharacter(u'Ж'));
     // 8 points at 96 dpi: a 13-pixel line, as the described font has.
     QCOMPARE(QFontMetrics(widget->font()).height(), 13);
     QCOMPARE(widget->pos(), rect.topLeft());
