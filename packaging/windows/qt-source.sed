@@ -9,15 +9,21 @@ s/const int size = scalable ? SMOOTH_SCALABLE : textmetric->tmHeight;/const int 
 # src/gui/text/windows/qwindowsfontengine.cpp: Qt takes a bitmap font to hold the characters
 # between its first and last, compared as Unicode. A bitmap font covers a code page, and Wine
 # reports that range in the code page: "MS Sans Serif" in Cyrillic, 0x20 to 0xFF. Qt then draws
-# every Russian letter in a fallback font. GDI itself knows which characters the font maps.
+# every Russian letter in a fallback font. GDI draws such a font through its code page, so the
+# character is in the font when it converts into that range. The conversion costs a few
+# nanoseconds; asking GDI for the glyph costs a hundred times more, on every character laid out.
 /^int QWindowsFontEngine::getGlyphIndexes(/i\
-static bool hasBitmapGlyph(HDC hdc, HFONT font, uint uc)\
+static bool hasBitmapGlyph(const TEXTMETRIC &tm, uint uc)\
 {\
+    CHARSETINFO charset;\
+    if (!TranslateCharsetInfo(reinterpret_cast<DWORD *>(quintptr(tm.tmCharSet)), &charset, TCI_SRCCHARSET))\
+        return uc >= tm.tmFirstChar && uc <= tm.tmLastChar;\
     const WCHAR c = WCHAR(uc);\
-    WORD glyph = 0;\
-    SelectObject(hdc, font);\
-    return uc <= 0xffff && GetGlyphIndicesW(hdc, &c, 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS) == 1\
-        && glyph != 0xffff;\
+    unsigned char byte = 0;\
+    BOOL usedDefault = FALSE;\
+    return uc <= 0xffff\
+        && WideCharToMultiByte(charset.ciACP, WC_NO_BEST_FIT_CHARS, &c, 1, reinterpret_cast<char *>(&byte), 1, nullptr, &usedDefault) == 1\
+        && !usedDefault && byte >= tm.tmFirstChar && byte <= tm.tmLastChar;\
 }\
 
-s/\(uc\|ucs4\) >= tm\.tmFirstChar && \1 <= tm\.tmLastChar/hasBitmapGlyph(m_fontEngineData->hdc, hfont, \1)/
+s/\(uc\|ucs4\) >= tm\.tmFirstChar && \1 <= tm\.tmLastChar/hasBitmapGlyph(tm, \1)/
