@@ -75,6 +75,41 @@ void click(HWND window, POINT at)
     return text;
 }
 
+[[nodiscard]] bool caretShownIn(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) != 0 &&
+           info.hwndCaret == window;
+}
+
+// Clicks the entry until it shows its text caret. A busy machine may still be starting the
+// program, and keys sent before it has taken the focus are lost.
+[[nodiscard]] bool focusEntry(HWND window)
+{
+    for (int tries = 0; tries < 50; ++tries) {
+        if (tries % 10 == 0) {
+            click(window, {136, 62});
+        }
+        if (caretShownIn(window)) {
+            return true;
+        }
+        Sleep(100);
+    }
+    return false;
+}
+
+// A busy machine may take seconds to work through the keys sent before.
+[[nodiscard]] std::wstring awaitClipboardText()
+{
+    std::wstring text;
+    for (int tries = 0; tries < 100 && text.empty(); ++tries) {
+        Sleep(100);
+        text = clipboardText();
+    }
+    return text;
+}
+
 class Program
 {
 public:
@@ -142,11 +177,11 @@ int wmain(int argc, wchar_t* argv[])
                "the outer rectangle is not 258,160 541x458");
 
         // The entry, below the menu bar; typed there and copied back.
-        click(program.window(), {136, 62});
+        expect(focusEntry(program.window()), "the entry never took the keyboard");
         type(L"Anna");
         press({VK_CONTROL, 'A'});
         press({VK_CONTROL, 'C'});
-        const std::wstring copied = clipboardText();
+        const std::wstring copied = awaitClipboardText();
         std::fprintf(stderr, "check_windows_program: copied back '%ls'\n", copied.c_str());
         expect(copied == L"Anna", "typed text did not reach the entry");
 
@@ -155,6 +190,7 @@ int wmain(int argc, wchar_t* argv[])
     }
     {
         const Program program(argv[1]);
+        expect(focusEntry(program.window()), "the entry never took the keyboard");
         press({VK_MENU, 'F'});
         press({VK_UP});
         press({VK_RETURN});
