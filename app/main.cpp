@@ -1,5 +1,5 @@
 #include "Unit1.h"
-#include "WindowSystem.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Writes a PNG of the window as a user sees it after a short session: a roster typed in and one
 // draw. Used for the README's picture: run it under Xvfb, with QT_SCALE_FACTOR for other scales.
 #include "Unit1.h"
-#include "WindowSystem.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,18 +1,18 @@
 #include "Unit1.h"
 
 #include "Accelerators.h"
-#include "Announcer.h"
 #include "Fault.h"
 #include "FaultText.h"
-#include "ListViewAccessible.h"
-#include "MenuAltGuard.h"
 #include "NicknameDelegate.h"
 #include "PairingListModel.h"
-#include "PushButtonAccessible.h"
 #include "Scaling.h"
 #include "ScrollLink.h"
 #include "ToolTipTiming.h"
-#include "WindowSystem.h"
+#include "access/Announcer.h"
+#include "access/ListViewAccessible.h"
+#include "access/MenuAltGuard.h"
+#include "access/PushButtonAccessible.h"
+#include "platform/WindowSystem.h"
 #include "ui_Unit1.h"
 
 #include <QAccessible>

@@ -1,5 +1,5 @@
-#include "ScreenReader.h"
 #include "WindowFixture.h"
+#include "access/ScreenReader.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 // texts, and the screenshot shows every control where the description puts it, scaled.
 #include "Scaling.h"
 #include "WindowFixture.h"
-#include "WindowSystem.h"
+#include "platform/WindowSystem.h"
 
 #include <QLabel>
 #include <QPushButton>

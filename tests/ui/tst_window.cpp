@@ -1,6 +1,6 @@
 #include "ToolTipTiming.h"
 #include "WindowFixture.h"
-#include "WindowSystem.h"
+#include "platform/WindowSystem.h"
 
 #include <QAccessible>
 #include <QClipboard>

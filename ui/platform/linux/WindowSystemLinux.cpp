@@ -1,6 +1,6 @@
 #include "FrameExtents.h"
 #include "FrameFitter.h"
-#include "WindowSystem.h"
+#include "platform/WindowSystem.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "WindowSystem.h"
+#include "platform/WindowSystem.h"
 
 #include <QMargins>
 #include <QWidget>
