@@ -2,16 +2,21 @@
 
 // The program's one window. Unit1.ui describes every control, text, font, tooltip and the menu;
 // TForm1 adapts that description to the screen once, at creation, and then binds it to the
-// pairing state it owns; the window system's part (WindowSystem.h) keeps the described outer
-// geometry, frame included. The three list views read the roster and
-// the two columns in place through PairingListModel and draw them with NicknameDelegate, and a
-// ScrollLink keeps the two columns on the same rows. TForm1 observes the state and tells each
+// pairing state it owns; the window system's part (platform/WindowSystem.h) keeps the described
+// outer geometry, frame included. The three list views read the roster and the two columns in
+// place through PairingListModel and draw them with NicknameDelegate, and a ScrollLink keeps the two columns on the same rows. TForm1 observes the state and tells each
 // model, and the "Распределить" button, of every change. Each handler performs one operation of the
 // state; a fault it raises is reported by one message box, and the window goes on. What a command
 // did is also told to a screen reader through the Announcer, and each row of the two columns
 // describes its pair; the lists and buttons present themselves to the reader through interfaces of
 // their own (ListViewAccessible, PushButtonAccessible), and a MenuAltGuard keeps Alt+F working
 // while a reader listens, so that a user who cannot see the window hears what it shows.
+//
+// The files live in three rooms: ui/ holds the window's own; ui/access/ what a screen reader
+// needs (the Announcer, the accessible interfaces, the MenuAltGuard); ui/platform/ the
+// window-system seam, WindowSystem.h, with one folder per platform behind it (linux/: the X
+// properties and the FrameFitter; windows/), of which the build takes one. The window includes
+// WindowSystem.h and never a platform's folder.
 
 #include "PairingObserver.h"
 #include "PairingState.h"
