@@ -51,7 +51,12 @@ void listen(QAccessibleEvent* event)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (event->type() == QAccessible::Announcement) {
-        heard.announcements.append(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+        const auto* announcement = static_cast<QAccessibleAnnouncementEvent*>(event);
+        // Polite: said after whatever the reader is saying; an assertive one cuts it off.
+        const bool polite =
+            announcement->politeness() == QAccessible::AnnouncementPoliteness::Polite;
+        heard.announcements.append((polite ? QString() : QStringLiteral("(assertive) ")) +
+                                   announcement->message());
         return;
     }
 #endif
