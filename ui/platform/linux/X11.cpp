@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
