@@ -292,6 +292,7 @@ void TForm1::scaleToScreen()
     QFont windowFont = font();
     windowFont.setPixelSize(
         scaling::fontPixelSize(windowFont.pointSizeF(), screen()->logicalDotsPerInch()));
+    windowFont = fontForScreen(windowFont, *this);
     setFont(windowFont);
 
     const int lineHeight =

@@ -1,8 +1,10 @@
 // Starts the real program as a Windows user does and checks what they meet: the window titled
-// "Dornavel" at the described outer place and size, typed keys reaching it, and each way out
-// ending it with status 0. Run in Wine's virtual desktop:
+// "Dornavel" at the described outer place and size, scaled as the display is, typed keys reaching
+// it, and each way out ending it with status 0. Run in Wine's virtual desktop:
 //     with-x-server with-wine check_windows_program.exe PATH\TO\dornavel.exe
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <windows.h>
@@ -10,6 +12,20 @@
 namespace {
 
 int failures = 0;
+
+// The display's scaling, as the program sees it: 1 at 96 pixels per inch.
+double scale = 1.0;
+
+[[nodiscard]] long scaled(long pixels)
+{
+    return std::lround(static_cast<double>(pixels) * scale);
+}
+
+[[nodiscard]] bool isScaled(long actual, long described)
+{
+    // Windows rounds each edge of a scaled rectangle on its own.
+    return std::abs(actual - scaled(described)) <= 1;
+}
 
 void expect(bool ok, const char* what)
 {
@@ -89,7 +105,7 @@ void click(HWND window, POINT at)
 {
     for (int tries = 0; tries < 50; ++tries) {
         if (tries % 10 == 0) {
-            click(window, {136, 62});
+            click(window, {scaled(136), scaled(62)});
         }
         if (caretShownIn(window)) {
             return true;
@@ -165,6 +181,9 @@ int wmain(int argc, wchar_t* argv[])
         std::fputs("usage: check_windows_program PATH\\TO\\dornavel.exe\n", stderr);
         return 2;
     }
+    // Seen as the program sees it, in the display's own pixels.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    scale = GetDpiForSystem() / 96.0;
     {
         const Program program(argv[1]);
         expect(program.window() != nullptr, "no visible window titled Dornavel");
@@ -172,9 +191,10 @@ int wmain(int argc, wchar_t* argv[])
         GetWindowRect(program.window(), &outer);
         std::fprintf(stderr, "check_windows_program: outer rectangle %ld,%ld %ldx%ld\n", outer.left,
                      outer.top, outer.right - outer.left, outer.bottom - outer.top);
-        expect(outer.left == 258 && outer.top == 160 && outer.right - outer.left == 541 &&
-                   outer.bottom - outer.top == 458,
-               "the outer rectangle is not 258,160 541x458");
+        expect(isScaled(outer.left, 258) && isScaled(outer.top, 160) &&
+                   isScaled(outer.right - outer.left, 541) &&
+                   isScaled(outer.bottom - outer.top, 458),
+               "the outer rectangle is not 258,160 541x458 times the display's scaling");
 
         // The entry, below the menu bar; typed there and copied back.
         expect(focusEntry(program.window()), "the entry never took the keyboard");

@@ -1,6 +1,7 @@
-// Run once per scale factor (QT_SCALE_FACTOR, or a Wayland screen's OUTPUT_SCALE), and once with
-// Qt's scaling off on a denser screen: the window keeps its proportions, its list rows and its
-// texts, and the screenshot shows every control where the description puts it, scaled.
+// Run once per scale factor (QT_SCALE_FACTOR, a Wayland screen's OUTPUT_SCALE, or Windows' display
+// scaling under Wine, WINE_DPI), and once with Qt's scaling off on a denser screen: the window
+// keeps its proportions, its list rows and its texts, and the screenshot shows every control
+// where the description puts it, scaled.
 #include "Scaling.h"
 #include "WindowFixture.h"
 #include "platform/WindowSystem.h"
@@ -25,9 +26,11 @@ private slots:
 
 void TestScaling::keepsProportions()
 {
-    // Qt's own factor, times the one a Wayland compositor gives the screen.
+    // Qt's own factor, times the one a Wayland compositor gives the screen, or Windows' display
+    // scaling.
     const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble() *
-                         qEnvironmentVariable("OUTPUT_SCALE", u"1"_s).toDouble();
+                         qEnvironmentVariable("OUTPUT_SCALE", u"1"_s).toDouble() *
+                         qEnvironmentVariable("WINE_DPI", u"96"_s).toDouble() / 96;
     const auto window = openWindow();
     QVERIFY(window);
     QCOMPARE(window->devicePixelRatio(), scale);
@@ -37,6 +40,9 @@ void TestScaling::keepsProportions()
     const double dpi = window->screen()->logicalDotsPerInch();
     QCOMPARE(window->font().pixelSize(), qRound(11 * dpi / 96));
     const int line = QFontMetrics(window->font()).height();
+    if (dpi == 96) {
+        QCOMPARE(line, 13);
+    }
     QCOMPARE(control<QPushButton>(*window, "Button2")->geometry(),
              scaling::scaledToLineHeight({144, 72, 377, 41}, line));
     QCOMPARE(outerGeometry(*window).size(), QSize(541, 458));

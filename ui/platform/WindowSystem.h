@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 
 class QWidget;
@@ -17,6 +18,10 @@ void tellDesktopEntry(QWidget& window);
 // Lets the family the window is described with stand for a font the system has, where the system
 // lacks it. Call before the window is made.
 void provideDescribedFont();
+
+// The described font as the window's screen shows it sharply and whole, its line as high as the
+// described one at the same pixel size. Call once the font has its size for the screen.
+[[nodiscard]] QFont fontForScreen(const QFont& described, const QWidget& window);
 
 // Keeps the window's outer rectangle, frame included, at the described one from the first frame
 // shown until the user moves or resizes it. Call before the window is first shown.

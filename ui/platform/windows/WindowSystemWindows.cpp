@@ -1,6 +1,9 @@
+#include "Scaling.h"
 #include "platform/WindowSystem.h"
 
+#include <QFontMetrics>
 #include <QMargins>
+#include <QStringList>
 #include <QWidget>
 #include <windows.h>
 
@@ -52,6 +55,26 @@ void tellDesktopEntry(QWidget& /*window*/) {}
 
 // Windows has the described font.
 void provideDescribedFont() {}
+
+QFont fontForScreen(const QFont& described, const QWidget& window)
+{
+    // The scalable face of the described design: Windows' own, or Wine's stand-in for it.
+    const QStringList scalable{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma")};
+    QFont font = described;
+    if (window.devicePixelRatioF() == 1.0) {
+        // The bitmap face is drawn as it was made. Where it lacks a letter, as a Western
+        // Windows' lacks Cyrillic, the scalable face draws it rather than a serif fallback.
+        font.setFamilies(QStringList{described.family()} + scalable);
+        return font;
+    }
+    // Qt draws a bitmap face at any other density as squares of its pixels, so there the scalable
+    // face takes over, at the largest size whose line is no higher than the described one.
+    font.setFamilies(scalable);
+    while (font.pixelSize() > 1 && QFontMetrics(font).height() > scaling::designLineHeight) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
 
 void keepOuterGeometry(QWidget& window, QRect outer)
 {
