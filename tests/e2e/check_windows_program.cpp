@@ -23,8 +23,9 @@ double scale = 1.0;
 
 [[nodiscard]] bool isScaled(long actual, long described)
 {
-    // Windows rounds each edge of a scaled rectangle on its own.
-    return std::abs(actual - scaled(described)) <= 1;
+    // The program places its window in whole logical pixels, around a frame Windows draws in
+    // whole device pixels: up to one logical pixel either way.
+    return std::abs(actual - scaled(described)) <= std::lround(std::ceil(scale));
 }
 
 void expect(bool ok, const char* what)
@@ -183,14 +184,20 @@ int wmain(int argc, wchar_t* argv[])
     }
     // Seen as the program sees it, in the display's own pixels.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    scale = GetDpiForSystem() / 96.0;
+    const UINT dpi = GetDpiForSystem();
+    scale = dpi / 96.0;
+    // A density the harness failed to set would leave every scaled comparison below at 1.
+    if (const char* asked = std::getenv("WINE_DPI")) {
+        expect(dpi == std::strtoul(asked, nullptr, 10), "the display is not at WINE_DPI");
+    }
     {
         const Program program(argv[1]);
         expect(program.window() != nullptr, "no visible window titled Dornavel");
         RECT outer{};
         GetWindowRect(program.window(), &outer);
-        std::fprintf(stderr, "check_windows_program: outer rectangle %ld,%ld %ldx%ld\n", outer.left,
-                     outer.top, outer.right - outer.left, outer.bottom - outer.top);
+        std::fprintf(stderr, "check_windows_program: at %u dpi, outer rectangle %ld,%ld %ldx%ld\n",
+                     dpi, outer.left, outer.top, outer.right - outer.left,
+                     outer.bottom - outer.top);
         expect(isScaled(outer.left, 258) && isScaled(outer.top, 160) &&
                    isScaled(outer.right - outer.left, 541) &&
                    isScaled(outer.bottom - outer.top, 458),
