@@ -27,3 +27,12 @@ static bool hasBitmapGlyph(const TEXTMETRIC &tm, uint uc)\
 }\
 
 s/\(uc\|ucs4\) >= tm\.tmFirstChar && \1 <= tm\.tmLastChar/hasBitmapGlyph(tm, \1)/
+#
+# src/gui/rhi/qrhid3d12_p.h and qrhid3d12.cpp: Qt compiles its Direct3D 12 backend only where
+# MinGW-w64's headers declare ID3D12Device2, which Debian 13's do and Debian 12's do not. Left
+# out on both, the program is the same whichever builds it; widgets never draw through it.
+s|^#ifdef __ID3D12Device2_INTERFACE_DEFINED__$|#if 0 // no Direct3D 12 backend|
+#
+# src/3rdparty/pcre2/CMakeLists.txt: the few patterns the program matches are too short to gain
+# from a compiler of regular expressions into machine code, the largest part of PCRE2.
+s/CONDITION QNX OR UIKIT$/CONDITION QNX OR UIKIT OR WIN32/
