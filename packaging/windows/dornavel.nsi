@@ -4,6 +4,8 @@
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; The files keep no build time, so that rebuilding a commit gives the same installer.
+SetDateSave off
 RequestExecutionLevel user
 
 !include "MUI2.nsh"
