@@ -1,10 +1,13 @@
 #include "ToolTipTiming.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWidget>
 
-ToolTipTiming::ToolTipTiming(QObject* parent)
+// Wrapping the application's style by its name: a proxy made without one wraps the style of
+// the desktop, which is not the window's where the program picks another, as on Windows 11.
+ToolTipTiming::ToolTipTiming(QObject* parent) : QProxyStyle(QApplication::style()->name())
 {
     // QProxyStyle has no constructor that takes a parent; the owner releases it.
     setParent(parent);

@@ -101,6 +101,7 @@ TForm1::TForm1(QWidget* parent)
       })
 {
     provideDescribedFont();
+    useSystemLook();
     useOwnAccessibleInterfaces();
     ui->setupUi(this);
     paintInMenuBarColour(*this);

@@ -19,6 +19,10 @@ void tellDesktopEntry(QWidget& window);
 // lacks it. Call before the window is made.
 void provideDescribedFont();
 
+// Draws the controls as the system draws its own, in the system's colours, whatever version of
+// the system runs and whichever mode its desktop is in. Call before the window is made.
+void useSystemLook();
+
 // The described font as the window's screen shows it sharply and whole, its line as high as the
 // described one at the same pixel size. Call once the font has its size for the screen.
 [[nodiscard]] QFont fontForScreen(const QFont& described, const QWidget& window);

@@ -45,6 +45,9 @@ void provideDescribedFont()
                               QStringLiteral("DejaVu Sans Condensed"));
 }
 
+// Qt already takes the style and colours of the desktop it runs on.
+void useSystemLook() {}
+
 // The substitute is scalable and holds every letter the window shows.
 QFont fontForScreen(const QFont& described, const QWidget& /*window*/)
 {

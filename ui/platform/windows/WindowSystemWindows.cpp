@@ -1,9 +1,11 @@
 #include "Scaling.h"
 #include "platform/WindowSystem.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QMargins>
 #include <QStringList>
+#include <QStyle>
 #include <QWidget>
 #include <windows.h>
 
@@ -34,13 +36,16 @@ namespace {
     return {-client.left(), -client.top(), client.right() + 1, client.bottom() + 1};
 }
 
-// Qt lists fonts through DirectWrite from 6.8 on, and DirectWrite leaves out bitmap fonts such
-// as the described "MS Sans Serif"; GDI lists them. Qt takes the choice from its platform
-// options when the application is made, so it is made before main: every program that shows
-// the window gets it, tests included.
-const bool fontsThroughGdi = [] {
+// Qt takes its platform options when the application is made, so they are set before main:
+// every program that shows the window gets them, tests included.
+// - Qt lists fonts through DirectWrite from 6.8 on, and DirectWrite leaves out bitmap fonts such
+//   as the described "MS Sans Serif"; GDI lists them.
+// - In dark mode Qt would paint its own dark palette and frame. The common controls of Windows
+//   keep the system colours in either mode, and so does the window, even when the user switches
+//   mode while it runs.
+const bool platformOptionsSet = [] {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "windows:nodirectwrite");
+        qputenv("QT_QPA_PLATFORM", "windows:nodirectwrite:darkmode=0");
     }
     return true;
 }();
@@ -55,6 +60,17 @@ void tellDesktopEntry(QWidget& /*window*/) {}
 
 // Windows has the described font.
 void provideDescribedFont() {}
+
+void useSystemLook()
+{
+    // From Windows 11 on Qt would pick a style that draws controls its own way: a menu bar
+    // 14 pixels taller, which pushes every control below its described place, an underlined
+    // entry and near-white lists. Its Vista style draws them through the system's visual styles.
+    const QString vista = QStringLiteral("windowsvista");
+    if (QApplication::style()->name().compare(vista, Qt::CaseInsensitive) != 0) {
+        QApplication::setStyle(vista);
+    }
+}
 
 QFont fontForScreen(const QFont& described, const QWidget& window)
 {
