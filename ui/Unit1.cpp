@@ -80,6 +80,18 @@ void paintInMenuBarColour(QWidget& window)
            (widget->focusPolicy() & Qt::TabFocus) != 0;
 }
 
+// A move to another screen, or from Qt 6.6 on also a change of the display scaling under the
+// window, which Qt tells only as a new device pixel ratio.
+[[nodiscard]] bool isDensityChange(const QEvent& event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event.type() == QEvent::DevicePixelRatioChange) {
+        return true;
+    }
+#endif
+    return event.type() == QEvent::ScreenChangeInternal;
+}
+
 void giveAccelerators(const QList<QAction*>& level)
 {
     QStringList captions;
@@ -107,8 +119,9 @@ TForm1::TForm1(QWidget* parent)
     paintInMenuBarColour(*this);
     // The described geometry is the outer one, frame included.
     keepOuterGeometry(*this, QRect(property("outerPosition").toPoint(), size()));
+    rememberDescription();
     scaleToScreen();
-    setUpLabels();
+    nameBuddies();
     assignMenuAccelerators();
     setUpLists();
 
@@ -124,7 +137,6 @@ TForm1::TForm1(QWidget* parent)
     new MenuAltGuard(this);
     connectCommands();
     state_.setObserver(this);
-    updateScrollExtent();
 }
 
 TForm1::~TForm1() = default;
@@ -203,7 +215,11 @@ bool TForm1::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate) {
         Button4Click();
     }
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    if (isDensityChange(*event)) {
+        rescaleIfTheDensityChanged();
+    }
+    return handled;
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event)
@@ -285,32 +301,64 @@ void TForm1::entryTextCleared()
     ui->Edit1->clear();
 }
 
-void TForm1::scaleToScreen()
+TForm1::Density TForm1::currentDensity() const
 {
-    // Qt already maps logical pixels to device pixels by the screen's scale factor, and reports
-    // the logical density as 96 when it does. Reading the logical density therefore scales only
-    // what Qt leaves unscaled, never twice.
-    QFont windowFont = font();
-    windowFont.setPixelSize(
-        scaling::fontPixelSize(windowFont.pointSizeF(), screen()->logicalDotsPerInch()));
-    windowFont = fontForScreen(windowFont, *this);
-    setFont(windowFont);
+    return {screen()->logicalDotsPerInch(), devicePixelRatioF()};
+}
 
-    const int lineHeight =
-        QFontMetrics(windowFont).size(Qt::TextSingleLine, QStringLiteral("0")).height();
+void TForm1::rememberDescription()
+{
+    describedFont_ = font();
     const QList<QWidget*> controls = ui->Client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls) {
-        control->setGeometry(scaling::scaledToLineHeight(control->geometry(), lineHeight));
+        describedPlaces_.emplace_back(control, control->geometry());
     }
 }
 
-void TForm1::setUpLabels()
+void TForm1::scaleToScreen()
+{
+    scaledFor_ = currentDensity();
+    // Qt already maps logical pixels to device pixels by the screen's scale factor, and reports
+    // the logical density as 96 when it does. Reading the logical density therefore scales only
+    // what Qt leaves unscaled, never twice.
+    QFont windowFont = describedFont_;
+    windowFont.setPixelSize(
+        scaling::fontPixelSize(describedFont_.pointSizeF(), scaledFor_.dotsPerInch));
+    windowFont = fontForScreen(windowFont, *this);
+    setFont(windowFont);
+
+    // From the described places every time, so that no rounding is taken over from before.
+    const int lineHeight =
+        QFontMetrics(windowFont).size(Qt::TextSingleLine, QStringLiteral("0")).height();
+    for (const auto& [control, described] : describedPlaces_) {
+        control->setGeometry(scaling::scaledToLineHeight(described, lineHeight));
+    }
+    sizeLabels();
+    updateScrollExtent();
+}
+
+void TForm1::rescaleIfTheDensityChanged()
+{
+    // A font chosen for one density can come out blurred or blocky at another, as a bitmap face
+    // does on Windows away from 100 %.
+    if (currentDensity() != scaledFor_) {
+        scaleToScreen();
+    }
+}
+
+void TForm1::sizeLabels()
 {
     const QList<QLabel*> labels = ui->Client->findChildren<QLabel*>();
     for (QLabel* label : labels) {
-        // One line of the font high: a label's size hint adds the font's external leading.
+        // A label's size hint adds the font's external leading.
         label->resize(label->sizeHint().width(), label->fontMetrics().height());
-        // Qt names a line edit after its label for screen readers, but not an item view.
+    }
+}
+
+void TForm1::nameBuddies()
+{
+    const QList<QLabel*> labels = ui->Client->findChildren<QLabel*>();
+    for (const QLabel* label : labels) {
         if (QWidget* buddy = label->buddy();
             buddy != nullptr && buddy->accessibleName().isEmpty()) {
             buddy->setAccessibleName(label->text());

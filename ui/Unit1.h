@@ -1,32 +1,37 @@
 #pragma once
 
-// The program's one window. Unit1.ui describes every control, text, font, tooltip and the menu;
-// TForm1 adapts that description to the screen once, at creation, and then binds it to the
-// pairing state it owns; the window system's part (platform/WindowSystem.h) keeps the described
-// outer geometry, frame included. The three list views read the roster and the two columns in
-// place through PairingListModel and draw them with NicknameDelegate, and a ScrollLink keeps the two columns on the same rows. TForm1 observes the state and tells each
-// model, and the "Распределить" button, of every change. Each handler performs one operation of the
-// state; a fault it raises is reported by one message box, and the window goes on. What a command
-// did is also told to a screen reader through the Announcer, and each row of the two columns
-// describes its pair; the lists and buttons present themselves to the reader through interfaces of
-// their own (ListViewAccessible, PushButtonAccessible), and a MenuAltGuard keeps Alt+F working
-// while a reader listens, so that a user who cannot see the window hears what it shows.
+// The program's one window, and how it fits together:
+// - Unit1.ui describes every control, text, font, tooltip and the menu. TForm1 adapts that
+//   description to the screen at creation, and again when the window moves to a screen of
+//   another density; the window-system seam keeps the described outer geometry, frame included.
+// - TForm1 owns the pairing state and observes it, telling each list model, and the
+//   "Распределить" button, of every change. The three list views read the roster and the two
+//   columns in place through PairingListModel and draw them with NicknameDelegate; a ScrollLink
+//   keeps the two columns on the same rows.
+// - Each handler performs one operation of the state; a fault it raises is reported by one
+//   message box, and the window goes on.
+// - What a command did is also told to a screen reader through the Announcer, each row of the
+//   two columns describes its pair, and the lists and buttons present themselves to the reader
+//   through interfaces of their own.
 //
-// The files live in three rooms: ui/ holds the window's own; ui/access/ what a screen reader
-// needs (the Announcer, the accessible interfaces, the MenuAltGuard); ui/platform/ the
-// window-system seam, WindowSystem.h, with one folder per platform behind it (linux/: the X
-// properties and the FrameFitter; windows/), of which the build takes one. The window includes
-// WindowSystem.h and never a platform's folder.
+// The rooms: ui/ holds the window's own files; ui/access/ what a screen reader needs (the
+// Announcer, the accessible interfaces, the MenuAltGuard that keeps Alt+F working while a reader
+// listens); ui/platform/ the window-system seam, WindowSystem.h, with one folder per platform
+// behind it (linux/, windows/), of which the build takes one. The window includes WindowSystem.h
+// and never a platform's folder.
 
 #include "PairingObserver.h"
 #include "PairingState.h"
 
+#include <QFont>
 #include <QMainWindow>
+#include <QRect>
 #include <array>
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class Announcer;
 class PairingListModel;
@@ -75,9 +80,22 @@ private:
     void drawEnabledChanged(bool enabled) override;
     void entryTextCleared() override;
 
+    // The density the window was last scaled for: its screen's logical dots per inch, and the
+    // device pixels to each of Qt's.
+    struct Density
+    {
+        double dotsPerInch = 0;
+        double pixelRatio = 0;
+        bool operator==(const Density&) const = default;
+    };
+    [[nodiscard]] Density currentDensity() const;
+    void rememberDescription();
     void scaleToScreen();
-    // Sizes each label to its text and names its buddy after it.
-    void setUpLabels();
+    void rescaleIfTheDensityChanged();
+    // One line of the font high, as wide as the text.
+    void sizeLabels();
+    // Qt names a line edit after its label for screen readers, but not an item view.
+    void nameBuddies();
     void assignMenuAccelerators();
     void setUpLists();
     void connectCommands();
@@ -93,6 +111,10 @@ private:
     void perform(const std::function<void()>& operation);
 
     std::unique_ptr<Ui::TForm1> ui;
+    // The font and the controls' places as the window description gives them, before scaling.
+    QFont describedFont_;
+    std::vector<std::pair<QWidget*, QRect>> describedPlaces_;
+    Density scaledFor_;
     pairing::PairingState state_;
     std::array<PairingListModel*, 3> models_{};
     Announcer* announcer_ = nullptr;

@@ -1,7 +1,7 @@
 // Run once per scale factor (QT_SCALE_FACTOR, a Wayland screen's OUTPUT_SCALE, or Windows' display
-// scaling under Wine, WINE_DPI), and once with Qt's scaling off on a denser screen: the window
-// keeps its proportions, its list rows and its texts, and the screenshot shows every control
-// where the description puts it, scaled.
+// scaling under Wine, WINE_DPI), and with Qt's scaling off on a denser screen, opened there or
+// moved there: the window keeps its proportions, its list rows and its texts, and the screenshot
+// shows every control where the description puts it, scaled.
 #include "Scaling.h"
 #include "WindowFixture.h"
 #include "platform/WindowSystem.h"
@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 
@@ -36,6 +37,15 @@ void TestScaling::keepsProportions()
                          qEnvironmentVariable("WINE_DPI", u"96"_s).toDouble() / 96;
     const auto window = openWindow();
     QVERIFY(window);
+    // On a desktop of two screens the window is moved to the other, as a user drags it to
+    // another monitor: there it must look as if it had opened there.
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (const auto other = std::ranges::find_if(
+            screens, [&window](const QScreen* screen) { return screen != window->screen(); });
+        other != screens.end()) {
+        window->move((*other)->geometry().topLeft() + QPoint(50, 50));
+        QTRY_VERIFY(window->screen() == *other);
+    }
     QCOMPARE(window->devicePixelRatio(), scale);
     // Where Qt scales by the screen's factor it reports 96, and the window needs nothing more.
     // Where it leaves a denser screen to the window, the font and every control grow with the
