@@ -1,5 +1,6 @@
 #include "FrameExtents.h"
 
+#include "WaylandShadow.h"
 #include "X11.h"
 
 #include <QAbstractNativeEventFilter>
@@ -113,9 +114,12 @@ QMargins frameExtents(QWidget& window)
     if (xcb_connection_t* connection = x11::connection()) {
         return readFrameExtents(connection, x11::windowId(window)).value_or(QMargins{});
     }
-    // Elsewhere the frame is Qt's own, drawn around the window on Wayland, and Qt knows it.
+    // Elsewhere the frame is Qt's own, drawn around the window on Wayland, and Qt knows it; but
+    // Qt counts a decoration's shadow in, which lies outside the window a user sees.
     const QWindow* platformWindow = window.windowHandle();
-    return platformWindow != nullptr ? platformWindow->frameMargins() : QMargins{};
+    return platformWindow != nullptr
+               ? platformWindow->frameMargins() - decorationShadow(*platformWindow)
+               : QMargins{};
 }
 
 void followFrameExtents(QWidget& window, QObject* context, std::function<void()> changed)

@@ -1,3 +1,4 @@
+#include "FrameExtents.h"
 #include "FrameFitter.h"
 #include "X11.h"
 #include "platform/WindowSystem.h"
@@ -61,5 +62,5 @@ void keepOuterGeometry(QWidget& window, QRect outer)
 
 QRect outerGeometry(QWidget& window)
 {
-    return window.frameGeometry();
+    return window.geometry().marginsAdded(frameExtents(window));
 }
