@@ -1,6 +1,7 @@
-// Starts the real program as a Windows user does and checks what they meet: the window titled
-// "Dornavel" at the described outer place and size, scaled as the display is, typed keys reaching
-// it, and each way out ending it with status 0. Run in Wine's virtual desktop:
+// Starts the real program as a Windows user does and checks what they meet: on the Windows
+// version asked for (WINE_WINDOWS), the window titled "Dornavel" at the described outer place
+// and size, scaled as the display is, typed keys reaching it, and each way out ending it with
+// status 0. Run in Wine's virtual desktop:
 //     with-x-server with-wine check_windows_program.exe PATH\TO\dornavel.exe
 #include <cmath>
 #include <cstdio>
@@ -127,6 +128,54 @@ void click(HWND window, POINT at)
     return text;
 }
 
+[[nodiscard]] bool environmentSays(const char* name, const std::string& value)
+{
+    const char* set = std::getenv(name);
+    return set != nullptr && set == value;
+}
+
+// A pixel of the empty roster list, as the screen shows it: the list's base colour, which Qt
+// takes from the system's colours, or from its own in dark mode.
+[[nodiscard]] COLORREF listPixel(HWND window)
+{
+    POINT at{scaled(60), scaled(220)};
+    ClientToScreen(window, &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// Switches the desktop between light and dark mode as Windows' settings do: the setting, then
+// word of it to every window.
+void switchMode(bool dark)
+{
+    const DWORD light = dark ? 0 : 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER,
+                    L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                    L"AppsUseLightTheme", REG_DWORD, &light, sizeof light);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+                        reinterpret_cast<LPARAM>(L"ImmersiveColorSet"), SMTO_ABORTIFHUNG, 5000,
+                        &answer);
+    Sleep(500);
+}
+
+// The version of Windows as Qt reads it, and picks its style and colours by.
+[[nodiscard]] RTL_OSVERSIONINFOW windowsVersion()
+{
+    using GetVersion = LONG(WINAPI*)(PRTL_OSVERSIONINFOW);
+    RTL_OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    // Through the one function type that converts to any other without complaint.
+    const auto get = reinterpret_cast<GetVersion>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    if (get != nullptr) {
+        get(&version);
+    }
+    return version;
+}
+
 class Program
 {
 public:
@@ -190,6 +239,14 @@ int wmain(int argc, wchar_t* argv[])
     if (const char* asked = std::getenv("WINE_DPI")) {
         expect(dpi == std::strtoul(asked, nullptr, 10), "the display is not at WINE_DPI");
     }
+    // Windows 10 22H2, or Windows 11 24H2: never the Windows 7 that Wine starts as.
+    const DWORD build = environmentSays("WINE_WINDOWS", "11") ? 26100 : 19045;
+    const RTL_OSVERSIONINFOW version = windowsVersion();
+    std::fprintf(stderr, "check_windows_program: Windows %lu.%lu.%lu, as Qt reads it\n",
+                 version.dwMajorVersion, version.dwMinorVersion, version.dwBuildNumber);
+    expect(version.dwMajorVersion == 10 && version.dwMinorVersion == 0 &&
+               version.dwBuildNumber == build,
+           "Windows is not the version asked for");
     {
         const Program program(argv[1]);
         expect(program.window() != nullptr, "no visible window titled Dornavel");
@@ -202,6 +259,19 @@ int wmain(int argc, wchar_t* argv[])
                    isScaled(outer.right - outer.left, 541) &&
                    isScaled(outer.bottom - outer.top, 458),
                "the outer rectangle is not 258,160 541x458 times the display's scaling");
+
+        // The window keeps the system's colours when the user switches mode while it runs.
+        const bool dark = environmentSays("WINE_DARK", "1");
+        const COLORREF before = listPixel(program.window());
+        switchMode(!dark);
+        const COLORREF after = listPixel(program.window());
+        switchMode(dark);
+        std::fprintf(stderr,
+                     "check_windows_program: the roster list #%02x%02x%02x, after a switch of mode "
+                     "#%02x%02x%02x\n",
+                     GetRValue(before), GetGValue(before), GetBValue(before), GetRValue(after),
+                     GetGValue(after), GetBValue(after));
+        expect(after == before, "a switch of mode changed the window's colours");
 
         // The entry, below the menu bar; typed there and copied back.
         expect(focusEntry(program.window()), "the entry never took the keyboard");

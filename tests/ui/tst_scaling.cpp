@@ -1,7 +1,7 @@
 // Run once per scale factor (QT_SCALE_FACTOR, a Wayland screen's OUTPUT_SCALE, or Windows' display
-// scaling under Wine, WINE_DPI), and with Qt's scaling off on a denser screen, opened there or
-// moved there: the window keeps its proportions, its list rows and its texts, and the screenshot
-// shows every control where the description puts it, scaled.
+// scaling under Wine, WINE_DPI, in light or dark mode), and with Qt's scaling off on a denser
+// screen, opened there or moved there: the window keeps its proportions, its list rows and its
+// texts, and the screenshot shows every control where the description puts it, scaled.
 #include "Scaling.h"
 #include "WindowFixture.h"
 #include "platform/WindowSystem.h"
@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -83,6 +84,10 @@ void TestScaling::keepsProportions()
     for (const QPushButton* button : window->findChildren<QPushButton*>()) {
         QVERIFY2(button->width() > button->fontMetrics().horizontalAdvance(button->text()),
                  qPrintable(button->objectName()));
+        // Drawn in the window's style, though their tooltip timing wraps it.
+        const auto* wrapping = qobject_cast<const QProxyStyle*>(button->style());
+        QCOMPARE(wrapping != nullptr ? wrapping->baseStyle()->name() : button->style()->name(),
+                 QApplication::style()->name());
     }
 
     const QImage shot = window->grab().toImage();
@@ -91,6 +96,10 @@ void TestScaling::keepsProportions()
     const QColor base = roster->palette().color(QPalette::Base);
     const QColor background = window->palette().color(QPalette::Window);
     QVERIFY(base != background);
+    // Windows draws its common controls in the system's light colours in dark mode too.
+    if (qEnvironmentVariable("WINE_DARK") == u"1"_s) {
+        QVERIFY(base.lightness() > 128 && background.lightness() > 128);
+    }
     const QRect shown{area->viewport()->mapTo(window.get(), QPoint(0, 0)),
                       area->viewport()->size()};
     for (const char* name : {"ListBox1", "ListBox2", "ListBox3"}) {
