@@ -116,10 +116,11 @@ TForm1::TForm1(QWidget* parent)
     useSystemLook();
     useOwnAccessibleInterfaces();
     ui->setupUi(this);
+    // Before the window system can make the window and tell of its screen.
+    rememberDescription();
     paintInMenuBarColour(*this);
     // The described geometry is the outer one, frame included.
     keepOuterGeometry(*this, QRect(property("outerPosition").toPoint(), size()));
-    rememberDescription();
     scaleToScreen();
     nameBuddies();
     assignMenuAccelerators();
